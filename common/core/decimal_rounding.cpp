@@ -1,6 +1,7 @@
 #include "decimal_rounding.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -47,6 +48,47 @@ void stripLeadingZeros(std::string& digits)
         digits.erase(0, firstNonZero);
 }
 
+// Powers of ten that a double holds exactly, for the integer fast path.
+constexpr std::array<double, 16> kExactPowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr std::array<std::uint64_t, 4> kSmallPowersOfTen = {1, 10, 100, 1000};
+
+// Amounts below 10^15 rounded to at most 3 decimals are worked out exactly in
+// 64-bit integers: m * 2^-s * 10^k stays below 2^63. This is the path of every
+// amount on screen and paper; anything else takes the decimal expansion.
+bool roundWithIntegers(double magnitude, int maxSignificant, int maxDecimals, RoundedDecimal& result)
+{
+    if (magnitude >= kExactPowersOfTen.back() || maxDecimals < 0
+        || maxDecimals >= int(kSmallPowersOfTen.size()) || maxSignificant <= maxDecimals)
+        return false;
+    int leadingExponent = 0;
+    while (leadingExponent + 1 < int(kExactPowersOfTen.size())
+           && magnitude >= kExactPowersOfTen[std::size_t(leadingExponent) + 1])
+        ++leadingExponent;
+    const int keptDecimals = std::min(maxDecimals, maxSignificant - 1 - leadingExponent);
+    if (keptDecimals < 0)
+        return false;
+
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent);
+    const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent; // magnitude = mantissa * 2^-shift
+    const std::uint64_t scaled = mantissa * kSmallPowersOfTen[std::size_t(keptDecimals)];
+    std::uint64_t units = 0;
+    if (shift < 64) { // shift > 0: the magnitude is below 2^50
+        units = scaled >> shift;
+        const std::uint64_t remainder = scaled & ((std::uint64_t(1) << shift) - 1);
+        if (remainder >= (std::uint64_t(1) << (shift - 1)))
+            ++units;
+    } // else below half a unit: rounds to zero
+
+    char text[24];
+    const auto [end, ec] = std::to_chars(text, text + sizeof text, units);
+    result.digits.assign(text, end);
+    result.decimals = units == 0 ? 0 : keptDecimals;
+    return true;
+}
+
 } // namespace
 
 RoundedDecimal roundHalfAwayFromZero(double value, int maxSignificant, int maxDecimals)
@@ -54,7 +96,7 @@ RoundedDecimal roundHalfAwayFromZero(double value, int maxSignificant, int maxDe
     RoundedDecimal result;
     result.negative = std::signbit(value);
     const double magnitude = std::fabs(value);
-    if (magnitude == 0.0)
+    if (magnitude == 0.0 || roundWithIntegers(magnitude, maxSignificant, maxDecimals, result))
         return result;
 
     // The exact decimal expansion, without the point.
