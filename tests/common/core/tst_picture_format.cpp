@@ -1,6 +1,7 @@
 #include "faults.h"
 #include "locale_record.h"
 #include "picture_format.h"
+#include "test_support.h"
 
 #include <QTest>
 
@@ -9,9 +10,7 @@ using namespace common;
 namespace {
 const LocaleRecord& localeNamed(const QString& name)
 {
-    static const LocaleRecord us = localeRecordFor("en_US");
-    static const LocaleRecord german = localeRecordFor("de_DE");
-    return name == QLatin1String("de_DE") ? german : us;
+    return name == QLatin1String("de_DE") ? testsupport::germanLocale() : testsupport::usLocale();
 }
 } // namespace
 

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "test_support.h"
+
 #include <memory>
 
 #ifdef Q_OS_UNIX
@@ -18,6 +20,8 @@
 
 using common::ProfileFile;
 using common::ProfileWriteError;
+using testsupport::readBytes;
+using testsupport::writeBytes;
 
 namespace {
 
@@ -39,18 +43,6 @@ const QByteArray kRichFile = "\xEF\xBB\xBF; settings of the calculator\r\n"
                              "[Other]\r\n"
                              "Cash=77";
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

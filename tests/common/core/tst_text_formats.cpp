@@ -1,5 +1,6 @@
 #include "faults.h"
 #include "locale_record.h"
+#include "test_support.h"
 #include "text_formats.h"
 
 #include <QTest>
@@ -10,16 +11,8 @@
 using namespace common;
 
 namespace {
-const LocaleRecord& us()
-{
-    static const LocaleRecord record = localeRecordFor("en_US");
-    return record;
-}
-const LocaleRecord& german()
-{
-    static const LocaleRecord record = localeRecordFor("de_DE");
-    return record;
-}
+const LocaleRecord& us() { return testsupport::usLocale(); }
+const LocaleRecord& german() { return testsupport::germanLocale(); }
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 } // namespace

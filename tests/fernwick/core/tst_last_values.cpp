@@ -1,6 +1,7 @@
 #include "faults.h"
 #include "last_values.h"
 #include "profile_file.h"
+#include "test_support.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,18 +16,8 @@ using fernwick::saveLastValues;
 
 namespace {
 
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testsupport::readBytes;
+using testsupport::writeBytes;
 
 common::LocaleRecord localeNamed(const QByteArray& name)
 {

@@ -1,6 +1,7 @@
 #include "faults.h"
 #include "locale_record.h"
 #include "profit_chart.h"
+#include "test_support.h"
 #include "text_formats.h"
 
 #include <QTest>
@@ -9,11 +10,7 @@ using namespace gildcrest;
 
 namespace {
 
-const common::LocaleRecord& us()
-{
-    static const common::LocaleRecord record = common::localeRecordFor("en_US");
-    return record;
-}
+const common::LocaleRecord& us() { return testsupport::usLocale(); }
 
 ChartInputs trade(double buy, double shares, double sell, double increment, double fee = 0.0)
 {
@@ -152,7 +149,7 @@ void ProfitChartTest::cellTexts()
 
 void ProfitChartTest::followsTheLocale()
 {
-    const ProfitChart chart = filled(trade(10, 100, 12.5, 0.25, 9.95), common::localeRecordFor("de_DE"));
+    const ProfitChart chart = filled(trade(10, 100, 12.5, 0.25, 9.95), testsupport::germanLocale());
     QCOMPARE(chart.text(4, 1), QString::fromUtf8(" 230,10\u00A0€"));
     QCOMPARE(chart.text(1, 0), QString::fromUtf8("  11,75\u00A0€"));
     // The initial headers are fixed texts, whatever the locale.
