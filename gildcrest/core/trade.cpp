@@ -7,50 +7,41 @@ using common::checkedAmount;
 namespace gildcrest {
 
 namespace {
-
 constexpr double kPercentDivisor = 100.0;
+} // namespace
 
-struct BuySide {
-    double commissionPaid;
-    double totalPaid;
-};
-
-BuySide buySide(double buyPrice, double shares, double commission, TCommissionType type)
+TBuySide CalcBuySide(double BuyPrice, double Shares, double BuyCommission, TCommissionType type)
 {
-    const double cost = checkedAmount(buyPrice * shares);
+    const double cost = checkedAmount(BuyPrice * Shares);
     if (type == TCommissionType::ctFee)
-        return {checkedAmount(commission), checkedAmount(cost + commission)};
-    const double paid = checkedAmount(cost * (commission / kPercentDivisor));
+        return {checkedAmount(BuyCommission), checkedAmount(cost + BuyCommission)};
+    const double paid = checkedAmount(cost * (BuyCommission / kPercentDivisor));
     return {paid, checkedAmount(cost + paid)};
 }
 
-double sellCommissionPaid(double proceeds, double commission, TCommissionType type)
+TSellSide CalcSellSide(double SellPrice, double Shares, double SellCommission, TCommissionType type,
+                       double TotalPaid)
 {
-    if (type == TCommissionType::ctFee)
-        return checkedAmount(commission);
-    return checkedAmount((commission / kPercentDivisor) * proceeds);
+    const double proceeds = checkedAmount(SellPrice * Shares);
+    const double paid = type == TCommissionType::ctFee
+                            ? checkedAmount(SellCommission)
+                            : checkedAmount((SellCommission / kPercentDivisor) * proceeds);
+    return {proceeds, paid, checkedAmount(proceeds - paid - TotalPaid)};
 }
-
-} // namespace
 
 TTradeResult CalcTrade(const TTradeInput& input)
 {
-    TTradeResult result;
-    const BuySide buy = buySide(input.BuyPrice, input.Shares, input.BuyCommission, input.BuyCommissionType);
-    result.BuyCommissionPaid = buy.commissionPaid;
-    result.TotalPaid = buy.totalPaid;
-    const double proceeds = checkedAmount(input.SellPrice * input.Shares);
-    result.SellCommissionPaid = sellCommissionPaid(proceeds, input.SellCommission, input.SellCommissionType);
-    result.NetProfit = checkedAmount(proceeds - result.SellCommissionPaid - result.TotalPaid);
-    result.GrossProfit = proceeds;
-    return result;
+    const TBuySide buy = CalcBuySide(input.BuyPrice, input.Shares, input.BuyCommission, input.BuyCommissionType);
+    const TSellSide sell = CalcSellSide(input.SellPrice, input.Shares, input.SellCommission,
+                                        input.SellCommissionType, buy.TotalPaid);
+    return {buy.CommissionPaid, buy.TotalPaid, sell.GrossProfit, sell.CommissionPaid, sell.NetProfit};
 }
 
 double CalcProfit(double BuyPrice, double Shares, double BuyCommission, double SellPrice,
                   double SellCommission, CommissionTypes types)
 {
-    return CalcTrade({BuyPrice, Shares, BuyCommission, types.buy, SellPrice, SellCommission, types.sell})
-        .NetProfit;
+    const double totalPaid = CalcBuySide(BuyPrice, Shares, BuyCommission, types.buy).TotalPaid;
+    return CalcSellSide(SellPrice, Shares, SellCommission, types.sell, totalPaid).NetProfit;
 }
 
 } // namespace gildcrest

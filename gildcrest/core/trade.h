@@ -33,9 +33,25 @@ struct CommissionTypes {
     TCommissionType sell = TCommissionType::ctFee;
 };
 
+// The two sides of a trade, worked out one after the other so that a window
+// can show the buy side before the sell side is read.
+struct TBuySide {
+    double CommissionPaid = 0.0;
+    double TotalPaid = 0.0; // cost of the shares plus the commission
+};
+
+struct TSellSide {
+    double GrossProfit = 0.0; // the sale itself
+    double CommissionPaid = 0.0;
+    double NetProfit = 0.0;
+};
+
 // Nothing is rounded: amounts stay doubles until they are shown. Any double
 // is accepted; an amount that comes out NaN or infinite (a product beyond
 // the range of a double) throws common::ArithmeticFault.
+TBuySide CalcBuySide(double BuyPrice, double Shares, double BuyCommission, TCommissionType type);
+TSellSide CalcSellSide(double SellPrice, double Shares, double SellCommission, TCommissionType type,
+                       double TotalPaid);
 TTradeResult CalcTrade(const TTradeInput& input);
 
 double CalcProfit(double BuyPrice, double Shares, double BuyCommission, double SellPrice,
