@@ -2,23 +2,13 @@
 // with the real widgets on the offscreen platform.
 #include "main_window.h"
 #include "numeric_edit.h"
+#include "offscreen_application.h"
 
-#include <QApplication>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-QApplication& application()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
 
 void typeInto(common::NumericEdit* field, const char* keys)
 {
@@ -29,7 +19,7 @@ void typeInto(common::NumericEdit* field, const char* keys)
 
 void KeystrokeInBuyPrice(benchmark::State& state)
 {
-    application();
+    offscreenApplication();
     gildcrest::TfrmMain window;
     window.show();
     if (!QTest::qWaitForWindowActive(&window)) {

@@ -6,7 +6,8 @@
 namespace common {
 
 // The pictures of the tool buttons: "fraction-calculator", "print", "reset",
-// "help", "update", "exit" and "drop-down".
+// "help", "update", "exit", "drop-down", "print-setup", "disclaimer" and
+// "forward".
 QIcon toolIcon(const QString& name);
 
 } // namespace common

@@ -1,15 +1,19 @@
 #include "main_window.h"
 
+#include "about_box.h"
 #include "app_frame.h"
 #include "chart_grid.h"
 #include "exit_watch.h"
 #include "faults.h"
 #include "frac_calc.h"
+#include "help_viewer.h"
+#include "form_parts.h"
 #include "fractions.h"
 #include "maker.h"
+#include "url_opener.h"
+#include "web_addresses.h"
 #include "numeric_edit.h"
 #include "program_constants.h"
-#include "tool_icons.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -75,24 +79,6 @@ const QString kCommissionInDollars = QStringLiteral("Commission ($)");
 const QString kCommissionInPercent = QStringLiteral("Commission (%)");
 const QString kDefaultFraction = QStringLiteral("1/4");
 
-QFont arial(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
-              Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignVCenter)
-{
-    auto* caption = new QLabel(text, parent);
-    caption->setObjectName(name);
-    caption->setGeometry(rect);
-    caption->setAlignment(alignment);
-    return caption;
-}
-
 NumericEdit* entryField(QWidget* parent, const QString& name, int decimals, QPoint at, const QString& hint,
                         const QString& accessibleName)
 {
@@ -117,49 +103,6 @@ NumericEdit* resultField(QWidget* parent, const QString& name, QPoint at, const 
     return field;
 }
 
-QToolButton* pictureButton(QWidget* parent, const QString& name, const QString& icon, const QRect& rect,
-                           const QString& hint)
-{
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(rect);
-    button->setIcon(common::toolIcon(icon));
-    button->setIconSize(rect.size() - QSize(6, 6));
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStatusTip(hint);
-    QString spoken = hint;
-    if (spoken.endsWith(QLatin1String(" ...")))
-        spoken.chop(4);
-    button->setAccessibleName(spoken);
-    return button;
-}
-
-QFrame* raisedFrame(QWidget* parent, const QString& name, const QRect& rect)
-{
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setGeometry(rect);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    return frame;
-}
-
-QAction* menuItem(QMenu* menu, const QString& name, const QString& caption, bool enabled = true)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(name);
-    action->setEnabled(enabled);
-    return action;
-}
-
-QMenu* subMenu(QMenu* menu, const QString& name, const QString& caption)
-{
-    QMenu* sub = menu->addMenu(caption);
-    sub->setObjectName(name);
-    sub->menuAction()->setObjectName(name);
-    return sub;
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(QWidget* parent)
@@ -168,7 +111,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     , printer_(std::make_unique<QPrinter>())
 {
     setObjectName(QStringLiteral("frmMain"));
-    setFont(arial(11));
+    setFont(common::arialFont(11));
     setBackgroundRole(QPalette::Button);
 
     auto* client = new QWidget(this);
@@ -176,7 +119,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     client->setFixedSize(kClientWidth, kToolBarHeight + kTradePanelHeight);
     setCentralWidget(client);
 
-    Panel1 = raisedFrame(client, QStringLiteral("Panel1"), QRect(0, 0, kClientWidth, kToolBarHeight));
+    Panel1 = common::makeRaisedPanel(client, QStringLiteral("Panel1"), QRect(0, 0, kClientWidth, kToolBarHeight));
     buildToolBar(Panel1);
 
     Panel24 = new QFrame(client);
@@ -187,7 +130,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     grdSP = new ChartGrid(Panel24);
     grdSP->setObjectName(QStringLiteral("grdSP"));
     grdSP->setGeometry(0, kTradePanelHeight - 175, kClientWidth, 175);
-    grdSP->setFont(arial(11));
+    grdSP->setFont(common::arialFont(11));
     grdSP->setStatusTip(QStringLiteral("Chart displays Net Profit based upon ranges of Buy and Sell prices."));
     grdSP->setAccessibleName(QStringLiteral("Net profit chart"));
 
@@ -201,6 +144,7 @@ TfrmMain::TfrmMain(QWidget* parent)
     setFixedSize(kClientWidth, menuBar()->sizeHint().height() + client->height() + kStatusBarHeight);
     setTabOrder();
     connectHandlers();
+    connectLinksAndHelp();
 
     AppFrame::instance().guard([this] { FormCreate(); });
 }
@@ -210,7 +154,7 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::buildToolBar(QWidget* panel)
 {
     const auto button = [panel](const char* name, const char* icon, int left, const char* hint) {
-        return pictureButton(panel, QString::fromLatin1(name), QString::fromLatin1(icon), QRect(left, 4, 25, 25),
+        return common::makePictureButton(panel, QString::fromLatin1(name), QString::fromLatin1(icon), QRect(left, 4, 25, 25),
                              QString::fromLatin1(hint));
     };
     btnFracCalc = button("btnFracCalc", "fraction-calculator", 8, "Click to use the Stock Fraction Calculator ...");
@@ -224,27 +168,28 @@ void TfrmMain::buildToolBar(QWidget* panel)
 
     lblCompany = new QLabel(QString::fromUtf16(common::kMakerName), panel);
     lblCompany->setObjectName(QStringLiteral("lblCompany"));
-    lblCompany->setFont(arial(16, true));
+    lblCompany->setFont(common::arialFont(16, true));
     lblCompany->move(208, 7);
     lblCompany->adjustSize();
     // The hand shows that the name can be clicked (it opens the about box).
     lblCompany->setCursor(Qt::PointingHandCursor);
+    lblCompany->installEventFilter(this);
 }
 
 void TfrmMain::buildTradeBand(QWidget* panel)
 {
-    raisedFrame(panel, QStringLiteral("bvlTrade"), QRect(0, 0, kClientWidth, 92));
+    common::makeRaisedPanel(panel, QStringLiteral("bvlTrade"), QRect(0, 0, kClientWidth, 92));
 
     // Captions are centred over their fields, a little wider than them, so
     // that "Commission Paid" is never clipped.
     const auto caption = [panel](const char* name, const QString& text, int left, int top) {
-        return label(panel, QString::fromLatin1(name), text,
+        return common::makeLabel(panel, QString::fromLatin1(name), text,
                      QRect(left - kCaptionOverhang, top, kFieldWidth + 2 * kCaptionOverhang, kCaptionHeight));
     };
     const auto rowTitle = [panel](const char* name, const char* text, int fieldTop) {
-        QLabel* title = label(panel, QString::fromLatin1(name), QString::fromLatin1(text),
+        QLabel* title = common::makeLabel(panel, QString::fromLatin1(name), QString::fromLatin1(text),
                               QRect(19, fieldTop, 30, kFieldHeight), Qt::AlignRight | Qt::AlignVCenter);
-        title->setFont(arial(12, true));
+        title->setFont(common::arialFont(12, true));
     };
 
     rowTitle("lblBuy", "BUY", kBuyFieldTop);
@@ -289,7 +234,7 @@ void TfrmMain::buildTradeBand(QWidget* panel)
     edtStockProfit = resultField(panel, QStringLiteral("edtStockProfit"), {kTotalColumn, kSellFieldTop},
                                  QStringLiteral("Net profit"));
     edtStockProfit->resize(kFieldWidth, 23);
-    edtStockProfit->setFont(arial(12, true));
+    edtStockProfit->setFont(common::arialFont(12, true));
     QPalette netProfitLook = edtStockProfit->palette();
     netProfitLook.setColor(QPalette::Text, Qt::red);
     edtStockProfit->setPalette(netProfitLook);
@@ -297,7 +242,7 @@ void TfrmMain::buildTradeBand(QWidget* panel)
     const QString fractionTip = QStringLiteral("Click to use the Stock Fraction Calculator");
     for (auto [button, name, top] : {std::tuple{&ExplorerButton1, "ExplorerButton1", kBuyFieldTop},
                                      std::tuple{&ExplorerButton2, "ExplorerButton2", kSellFieldTop}}) {
-        *button = pictureButton(panel, QString::fromLatin1(name), QStringLiteral("drop-down"),
+        *button = common::makePictureButton(panel, QString::fromLatin1(name), QStringLiteral("drop-down"),
                                 QRect(kFractionButtonColumn, top, 25, 23), fractionTip);
         (*button)->setToolTip(fractionTip);
     }
@@ -330,21 +275,21 @@ void TfrmMain::buildIncrementBand(QWidget* panel)
 {
     constexpr int bandTop = 92;
     constexpr int captionTop = kIncrementFieldTop - 16;
-    raisedFrame(panel, QStringLiteral("bvlIncrement"), QRect(0, bandTop, kClientWidth, 58));
+    common::makeRaisedPanel(panel, QStringLiteral("bvlIncrement"), QRect(0, bandTop, kClientWidth, 58));
 
-    QLabel* title = label(panel, QStringLiteral("lblIncrementCaption"), QStringLiteral("Increment Chart by:"),
+    QLabel* title = common::makeLabel(panel, QStringLiteral("lblIncrementCaption"), QStringLiteral("Increment Chart by:"),
                           QRect(138, captionTop + 2, 60, 34), Qt::AlignRight | Qt::AlignVCenter);
-    title->setFont(arial(11, true));
+    title->setFont(common::arialFont(11, true));
     title->setWordWrap(true);
 
-    label(panel, QStringLiteral("lblDollarCaption"), QStringLiteral("Dollar"),
+    common::makeLabel(panel, QStringLiteral("lblDollarCaption"), QStringLiteral("Dollar"),
           QRect(203, captionTop, kFieldWidth, kCaptionHeight));
     edtSpread = entryField(panel, QStringLiteral("edtSpread"), 0, {203, kIncrementFieldTop},
                            QStringLiteral("Enter a whole dollar amount"), QStringLiteral("Increment dollars"));
-    label(panel, QStringLiteral("lblPlus"), QStringLiteral("+"), QRect(283, kIncrementFieldTop, 29, kFieldHeight))
-        ->setFont(arial(12, true));
+    common::makeLabel(panel, QStringLiteral("lblPlus"), QStringLiteral("+"), QRect(283, kIncrementFieldTop, 29, kFieldHeight))
+        ->setFont(common::arialFont(12, true));
 
-    label(panel, QStringLiteral("lblFractionCaption"), QStringLiteral("Fraction"),
+    common::makeLabel(panel, QStringLiteral("lblFractionCaption"), QStringLiteral("Fraction"),
           QRect(312, captionTop, 58, kCaptionHeight));
     cbSpread = new QComboBox(panel);
     cbSpread->setObjectName(QStringLiteral("cbSpread"));
@@ -357,9 +302,9 @@ void TfrmMain::buildIncrementBand(QWidget* panel)
     cbSpread->setStatusTip(QStringLiteral("Choose a fractional amount"));
     cbSpread->setAccessibleName(QStringLiteral("Increment fraction"));
 
-    label(panel, QStringLiteral("lblEquals"), QStringLiteral("="), QRect(370, kIncrementFieldTop, 36, kFieldHeight))
-        ->setFont(arial(12, true));
-    label(panel, QStringLiteral("lblDecimalCaption"), QStringLiteral("Decimal"),
+    common::makeLabel(panel, QStringLiteral("lblEquals"), QStringLiteral("="), QRect(370, kIncrementFieldTop, 36, kFieldHeight))
+        ->setFont(common::arialFont(12, true));
+    common::makeLabel(panel, QStringLiteral("lblDecimalCaption"), QStringLiteral("Decimal"),
           QRect(406, captionTop, kFieldWidth, kCaptionHeight));
     edtTotalSpread = resultField(panel, QStringLiteral("edtTotalSpread"), {406, kIncrementFieldTop},
                                  QStringLiteral("Increment"), kPriceDecimals);
@@ -374,57 +319,57 @@ void TfrmMain::buildMenus()
 
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("MnuFile"));
-    mnuFileFractionCalc = menuItem(file, QStringLiteral("mnuFileFractionCalc"), QStringLiteral("&Stock Fraction Calculator"));
+    mnuFileFractionCalc = common::addMenuItem(file, QStringLiteral("mnuFileFractionCalc"), QStringLiteral("&Stock Fraction Calculator"));
     file->addSeparator();
-    mnuFileReset = menuItem(file, QStringLiteral("mnuFileReset"), QStringLiteral("&Reset"), false);
+    mnuFileReset = common::addMenuItem(file, QStringLiteral("mnuFileReset"), QStringLiteral("&Reset"), false);
     file->addSeparator();
-    MnuFilePrinterSetup = menuItem(file, QStringLiteral("MnuFilePrinterSetup"), QStringLiteral("Prin&t Setup..."));
-    MnuFilePrint = menuItem(file, QStringLiteral("MnuFilePrint"), QStringLiteral("&Print"), false);
+    MnuFilePrinterSetup = common::addMenuItem(file, QStringLiteral("MnuFilePrinterSetup"), QStringLiteral("Prin&t Setup..."));
+    MnuFilePrint = common::addMenuItem(file, QStringLiteral("MnuFilePrint"), QStringLiteral("&Print"), false);
     file->addSeparator();
-    MnuFileExit = menuItem(file, QStringLiteral("MnuFileExit"), QStringLiteral("E&xit"));
+    MnuFileExit = common::addMenuItem(file, QStringLiteral("MnuFileExit"), QStringLiteral("E&xit"));
 
     QMenu* internet = bar->addMenu(QStringLiteral("&Internet"));
     internet->setObjectName(QStringLiteral("mnuInternet"));
-    QMenu* web = subMenu(internet, QStringLiteral("mnuInternetWeb"), QStringLiteral("&Quintmoor on the Web"));
-    menuItem(web, QStringLiteral("mnuInternetWebHome"), QStringLiteral("&Home Page"));
-    menuItem(web, QStringLiteral("mnuInternetWebSoftware"), QStringLiteral("&Freeware Page"));
-    menuItem(web, QStringLiteral("mnuInternetWebSuggest"), QStringLiteral("&Suggestion Box"));
-    QMenu* email = subMenu(internet, QStringLiteral("mnuInternetEmail"), QStringLiteral("Contact Quintmoor by &Email"));
-    menuItem(email, QStringLiteral("mnuInternetEmailSuggest"), QStringLiteral("&Send Suggestions"));
-    menuItem(email, QStringLiteral("mnuInternetEmailSupport"), QStringLiteral("Contact &Tech Support"));
-    QMenu* download = subMenu(internet, QStringLiteral("DownloadEvaluationSoftware1"),
+    QMenu* web = common::addSubMenu(internet, QStringLiteral("mnuInternetWeb"), QStringLiteral("&Quintmoor on the Web"));
+    common::addMenuItem(web, QStringLiteral("mnuInternetWebHome"), QStringLiteral("&Home Page"));
+    common::addMenuItem(web, QStringLiteral("mnuInternetWebSoftware"), QStringLiteral("&Freeware Page"));
+    common::addMenuItem(web, QStringLiteral("mnuInternetWebSuggest"), QStringLiteral("&Suggestion Box"));
+    QMenu* email = common::addSubMenu(internet, QStringLiteral("mnuInternetEmail"), QStringLiteral("Contact Quintmoor by &Email"));
+    common::addMenuItem(email, QStringLiteral("mnuInternetEmailSuggest"), QStringLiteral("&Send Suggestions"));
+    common::addMenuItem(email, QStringLiteral("mnuInternetEmailSupport"), QStringLiteral("Contact &Tech Support"));
+    QMenu* download = common::addSubMenu(internet, QStringLiteral("DownloadEvaluationSoftware1"),
                               QStringLiteral("&Download Evaluation Software"));
-    menuItem(download, QStringLiteral("Oxbrindle1"), QStringLiteral("&Oxbrindle"));
-    menuItem(download, QStringLiteral("mnuDownloadPellavine"), QStringLiteral("&Pellavine"));
-    menuItem(download, QStringLiteral("Marrowby1"), QStringLiteral("&Marrowby"));
-    menuItem(download, QStringLiteral("Brackenly1"), QStringLiteral("&Brackenly"));
+    common::addMenuItem(download, QStringLiteral("Oxbrindle1"), QStringLiteral("&Oxbrindle"));
+    common::addMenuItem(download, QStringLiteral("mnuDownloadPellavine"), QStringLiteral("&Pellavine"));
+    common::addMenuItem(download, QStringLiteral("Marrowby1"), QStringLiteral("&Marrowby"));
+    common::addMenuItem(download, QStringLiteral("Brackenly1"), QStringLiteral("&Brackenly"));
     internet->addSeparator();
-    menuItem(internet, QStringLiteral("CheckforUpdatedVersion1"), QStringLiteral("Check for &Updated Version ..."));
+    common::addMenuItem(internet, QStringLiteral("CheckforUpdatedVersion1"), QStringLiteral("Check for &Updated Version ..."));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MnuHelp"));
-    MnuHelpContents = menuItem(help, QStringLiteral("MnuHelpContents"), QStringLiteral("&Contents"));
+    MnuHelpContents = common::addMenuItem(help, QStringLiteral("MnuHelpContents"), QStringLiteral("&Contents"));
     MnuHelpContents->setShortcut(Qt::Key_F1);
     help->addSeparator();
-    menuItem(help, QStringLiteral("MnuHelpSearch"), QStringLiteral("&Search for Help On..."));
-    menuItem(help, QStringLiteral("MnuHelpHow"), QStringLiteral("&How to Use Help"));
+    common::addMenuItem(help, QStringLiteral("MnuHelpSearch"), QStringLiteral("&Search for Help On..."));
+    common::addMenuItem(help, QStringLiteral("MnuHelpHow"), QStringLiteral("&How to Use Help"));
     help->addSeparator();
-    QMenu* support = subMenu(help, QStringLiteral("mnuHelpQuintmoor"), QStringLiteral("Contact Tech Support by &Email"));
-    menuItem(support, QStringLiteral("mnuHelpEmailSupport"), QString::fromUtf16(common::kSupportEmail));
+    QMenu* support = common::addSubMenu(help, QStringLiteral("mnuHelpQuintmoor"), QStringLiteral("Contact Tech Support by &Email"));
+    common::addMenuItem(support, QStringLiteral("mnuHelpEmailSupport"), QString::fromUtf16(common::kSupportEmail));
     help->addSeparator();
-    MnuHelpAbout = menuItem(help, QStringLiteral("MnuHelpAbout"), QStringLiteral("&About..."));
+    MnuHelpAbout = common::addMenuItem(help, QStringLiteral("MnuHelpAbout"), QStringLiteral("&About..."));
 
     MnuPopup = new QMenu(this);
     MnuPopup->setObjectName(QStringLiteral("MnuPopup"));
-    QAction* popFraction = menuItem(MnuPopup, QStringLiteral("mnuPopFractionCalculator"),
+    QAction* popFraction = common::addMenuItem(MnuPopup, QStringLiteral("mnuPopFractionCalculator"),
                                     QStringLiteral("&Stock Fraction Calculator"));
     MnuPopup->addSeparator();
-    QAction* popHelp = menuItem(MnuPopup, QStringLiteral("MnuPopHelp"), QStringLiteral("&Help"));
+    QAction* popHelp = common::addMenuItem(MnuPopup, QStringLiteral("MnuPopHelp"), QStringLiteral("&Help"));
     // F1 belongs to the Help menu's Contents; here it only acts while the popup is open.
     popHelp->setShortcut(Qt::Key_F1);
     popHelp->setShortcutContext(Qt::WidgetShortcut);
     MnuPopup->addSeparator();
-    QAction* popExit = menuItem(MnuPopup, QStringLiteral("MnuPopExit"), QStringLiteral("E&xit"));
+    QAction* popExit = common::addMenuItem(MnuPopup, QStringLiteral("MnuPopExit"), QStringLiteral("E&xit"));
 
     AppFrame& frame = AppFrame::instance();
     connect(popFraction, &QAction::triggered, this, frame.guarded([this] { ShowFracCalc(); }));
@@ -480,6 +425,36 @@ void TfrmMain::connectHandlers()
     connect(oxGraphicButton1, &QToolButton::clicked, this, exit);
 }
 
+void TfrmMain::connectLinksAndHelp()
+{
+    AppFrame& frame = AppFrame::instance();
+    const std::pair<const char*, common::Link> links[] = {
+        {"mnuInternetWebHome", common::Link::Home},
+        {"mnuInternetWebSoftware", common::Link::Freeware},
+        {"mnuInternetWebSuggest", common::Link::Suggest},
+        {"mnuInternetEmailSuggest", common::Link::EmailSuggest},
+        {"mnuInternetEmailSupport", common::Link::EmailSupport},
+        {"Oxbrindle1", common::Link::Oxbrindle},
+        {"mnuDownloadPellavine", common::Link::Pellavine},
+        {"Marrowby1", common::Link::Marrowby},
+        {"Brackenly1", common::Link::Brackenly},
+        {"mnuHelpEmailSupport", common::Link::EmailSupport},
+    };
+    for (const auto& [name, link] : links)
+        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
+                frame.guarded([link] { common::openLink(link); }));
+
+    const auto contents = frame.guarded([this] { mnuHelpContentsClick(); });
+    connect(MnuHelpContents, &QAction::triggered, this, contents);
+    connect(findChild<QAction*>(QStringLiteral("MnuPopHelp")), &QAction::triggered, this, contents);
+    connect(btnHelp, &QToolButton::clicked, this, contents);
+    connect(findChild<QAction*>(QStringLiteral("MnuHelpSearch")), &QAction::triggered, this,
+            frame.guarded([this] { mnuHelpSearchClick(); }));
+    connect(findChild<QAction*>(QStringLiteral("MnuHelpHow")), &QAction::triggered, this,
+            frame.guarded([this] { mnuHelpHowClick(); }));
+    connect(MnuHelpAbout, &QAction::triggered, this, frame.guarded([this] { ShowAbout(); }));
+}
+
 void TfrmMain::setTabOrder()
 {
     const QList<QWidget*> order{edtStockBuyPrice, edtStockShares, rbBfee, rbBpercent, edtStockBuyCommission,
@@ -495,6 +470,7 @@ void TfrmMain::FormCreate()
     buyCommissionType_ = TCommissionType::ctFee;
     sellCommissionType_ = TCommissionType::ctFee;
     helpFile_ = programFolder_ + QString::fromUtf16(kHelpFileName);
+    help_ = std::make_unique<common::HelpViewer>(helpFile_, QString::fromUtf16(kHelpWindowTitle));
 
     grdSP->selectEnteredPriceCell();
     grdSP->setColumnWidths();
@@ -653,6 +629,26 @@ void TfrmMain::ShowFracCalc()
     gildcrest::ShowFracCalc(this, edtStockBuyPrice, edtStockSellPrice);
 }
 
+void TfrmMain::ShowAbout()
+{
+    gildcrest::ShowAbout(this);
+}
+
+void TfrmMain::mnuHelpContentsClick()
+{
+    help_->showContents(this);
+}
+
+void TfrmMain::mnuHelpSearchClick()
+{
+    help_->showSearch(this);
+}
+
+void TfrmMain::mnuHelpHowClick()
+{
+    help_->showHelpOnHelp(this);
+}
+
 void TfrmMain::MnuFilePrinterSetupClick()
 {
     QPageSetupDialog dialog(printer_.get(), this);
@@ -666,13 +662,20 @@ void TfrmMain::mnuFileExitClick()
 
 void TfrmMain::FormClose()
 {
-    // The help window is closed here once the program has one.
+    help_->quit();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     AppFrame::instance().guard([this] { FormClose(); });
     event->accept();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lblCompany && event->type() == QEvent::MouseButtonRelease)
+        AppFrame::instance().guard([this] { ShowAbout(); });
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TfrmMain::contextMenuEvent(QContextMenuEvent* event)

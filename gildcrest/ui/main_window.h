@@ -20,6 +20,7 @@ class QStatusBar;
 class QToolButton;
 
 namespace common {
+class HelpViewer;
 class NumericEdit;
 }
 
@@ -48,6 +49,10 @@ public:
     void ApplicationActivate();
     void DisplayHint(const QString& hint);
     void ShowFracCalc();
+    void ShowAbout();
+    void mnuHelpContentsClick();
+    void mnuHelpSearchClick();
+    void mnuHelpHowClick();
     void MnuFilePrinterSetupClick();
     void mnuFileExitClick();
 
@@ -63,6 +68,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -71,6 +77,7 @@ private:
     void buildIncrementBand(QWidget* panel);
     void buildMenus();
     void connectHandlers();
+    void connectLinksAndHelp();
     void setTabOrder();
     void FormClose();
     void setCommissionType(TCommissionType& type, TCommissionType chosen, common::NumericEdit* field,
@@ -86,6 +93,7 @@ private:
     QString helpFile_;
     ProfitChart chart_;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<common::HelpViewer> help_;
     bool recoveringFromFault_ = false;
     bool faultReported_ = false;
 

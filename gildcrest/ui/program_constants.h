@@ -8,5 +8,6 @@ inline constexpr char16_t kVersion[] = u"1.0.03";
 inline constexpr char16_t kCompileDate[] = u"July 25, 2000";
 inline constexpr char16_t kMainWindowCaption[] = u"Gildcrest, 1.0.03";
 inline constexpr char16_t kHelpFileName[] = u"Gildcrest.hlp";
+inline constexpr char16_t kHelpWindowTitle[] = u"Gildcrest Help";
 
 } // namespace gildcrest

@@ -65,6 +65,9 @@ private slots:
     void accessibleNames();
     void fractionCalculatorWritesTheBuyPrice();
     void commaLocale();
+    void exitCommandsCloseTheWindow_data();
+    void exitCommandsCloseTheWindow();
+    void printerSetupOpensThePageSetupDialog();
 
 private:
     template <class T = QWidget>
@@ -492,6 +495,39 @@ void MainWindowTest::commaLocale()
     typeInto("edtStockSellCommission", "9,95");
     QCOMPARE(text("edtStockProfit"), "230,10");
     QCOMPARE(cell(4, 1), QString::fromUtf8(" 230,10\u00A0€"));
+    QVERIFY(messages.texts.isEmpty());
+}
+
+void MainWindowTest::exitCommandsCloseTheWindow_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::newRow("File menu") << QByteArray("MnuFileExit");
+    QTest::newRow("popup menu") << QByteArray("MnuPopExit");
+}
+
+void MainWindowTest::exitCommandsCloseTheWindow()
+{
+    QFETCH(QByteArray, command);
+    control<QAction>(command.constData())->trigger();
+    QVERIFY(!window->isVisible());
+
+    window = std::make_unique<TfrmMain>();
+    window->show();
+    QTest::mouseClick(control<QToolButton>("oxGraphicButton1"), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+}
+
+void MainWindowTest::printerSetupOpensThePageSetupDialog()
+{
+    QString opened;
+    QTimer::singleShot(0, this, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            opened = QString::fromLatin1(dialog->metaObject()->className());
+            dialog->close();
+        }
+    });
+    control<QAction>("MnuFilePrinterSetup")->trigger();
+    QCOMPARE(opened, "QPageSetupDialog");
     QVERIFY(messages.texts.isEmpty());
 }
 

@@ -1,0 +1,134 @@
+// Start-up time of both programs, measured from outside: from starting the
+// process to the line that its main window prints once it has first been
+// painted (QUINTMOOR_REPORT_FIRST_PAINT), against an empty Qt window started
+// the same way. The three take turns, round by round, so that whatever else
+// the machine does weighs on all of them alike. The resident memory is read
+// at the moment the line arrives.
+//
+// Usage: bench_startup [rounds]      (needs a display: see bench/startup.sh)
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int kDefaultRounds = 10;
+constexpr int kStartTimeoutMs = 30000;
+constexpr double kTimeRatioTarget = 1.3;
+constexpr double kResidentTargetMiB = 45.0;
+
+struct Program {
+    const char* name;
+    QString path;
+    QString window; // the object name in its first-paint line
+    std::vector<double> milliseconds;
+    std::vector<double> residentMiB;
+};
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// VmRSS of a running process, or NaN where /proc cannot tell.
+double residentMiB(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return NAN;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    return NAN;
+}
+
+// Starts the program in a session of its own, so that no copy left over
+// elsewhere and no lock of an earlier round changes its way, and times it
+// to its first paint. False if it never got there.
+bool startOnce(Program& program)
+{
+    const QTemporaryDir session;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), session.path());
+    environment.insert(QStringLiteral("TMPDIR"), session.path());
+    environment.insert(QStringLiteral("QUINTMOOR_REPORT_FIRST_PAINT"), QStringLiteral("1"));
+
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setProcessEnvironment(environment);
+    const QByteArray painted = QStringLiteral("first paint: %1 (").arg(program.window).toUtf8();
+
+    QElapsedTimer clock;
+    clock.start();
+    process.start(program.path, {});
+    const QDeadlineTimer deadline(kStartTimeoutMs);
+    bool reached = false;
+    while (!reached && !deadline.hasExpired()) {
+        while (!reached && process.canReadLine())
+            reached = process.readLine().startsWith(painted);
+        if (!reached && !process.waitForReadyRead(int(deadline.remainingTime())))
+            break;
+    }
+    if (reached) {
+        program.milliseconds.push_back(double(clock.nsecsElapsed()) / 1e6);
+        program.residentMiB.push_back(residentMiB(process.processId()));
+    } else {
+        std::fprintf(stderr, "%s did not paint its main window: %s\n", program.name,
+                     process.readAll().constData());
+    }
+    process.kill();
+    process.waitForFinished();
+    return reached;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : kDefaultRounds;
+
+    std::vector<Program> programs{
+        {"empty window", QStringLiteral(EMPTY_WINDOW_PROGRAM), QStringLiteral("EmptyWindow"), {}, {}},
+        {"gildcrest", QStringLiteral(GILDCREST_PROGRAM), QStringLiteral("frmMain"), {}, {}},
+        {"fernwick", QStringLiteral(FERNWICK_PROGRAM), QStringLiteral("frmMain"), {}, {}},
+    };
+
+    // One round first that counts for nothing: it fills the file and font
+    // caches that every later start finds warm.
+    for (Program& program : programs) {
+        if (!startOnce(program))
+            return 1;
+        program.milliseconds.clear();
+        program.residentMiB.clear();
+    }
+    for (int round = 0; round < rounds; ++round)
+        for (std::size_t turn = 0; turn < programs.size(); ++turn)
+            if (!startOnce(programs[(round + turn) % programs.size()]))
+                return 1;
+
+    std::printf("Process start to the main window shown and painted, median of %d rounds:\n", rounds);
+    const double baseline = median(programs.front().milliseconds);
+    for (const Program& program : programs) {
+        const double milliseconds = median(program.milliseconds);
+        const double resident = median(program.residentMiB);
+        std::printf("  %-13s %7.1f ms  %5.2f x empty window  resident %5.1f MiB", program.name, milliseconds,
+                    milliseconds / baseline, resident);
+        if (&program != &programs.front())
+            std::printf("  (targets: %.1f x, %.0f MiB: %s)", kTimeRatioTarget, kResidentTargetMiB,
+                        milliseconds / baseline <= kTimeRatioTarget && resident < kResidentTargetMiB ? "met"
+                                                                                                     : "MISSED");
+        std::printf("\n");
+    }
+    return 0;
+}
