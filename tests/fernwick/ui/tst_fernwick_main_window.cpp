@@ -4,6 +4,8 @@
 #include "picture_field.h"
 #include "settings_location.h"
 #include "test_support.h"
+#include "url_opener.h"
+#include "web_addresses.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +15,9 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QScopeGuard>
 #include <QTimer>
+#include <QUrl>
 #include <QToolButton>
 
 #include <memory>
@@ -31,9 +35,30 @@ public:
     QStringList texts;
 };
 
+class AddressRecorder final : public common::UrlOpener {
+public:
+    bool open(const QUrl& url) override
+    {
+        opened << url.toString();
+        return true;
+    }
+    void beep() override {}
+    QStringList opened;
+};
+
+QWidget* helpWindow()
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->windowTitle() == QLatin1String("Fernwick Help"))
+            return top;
+    return nullptr;
+}
+
 const QString kUnidentified = QStringLiteral("An unidentified error has occurred.");
 
 } // namespace
+
+Q_DECLARE_METATYPE(common::Link)
 
 class FernwickMainWindowTest : public QObject {
     Q_OBJECT
@@ -60,6 +85,10 @@ private slots:
     void menus_data();
     void menus();
     void accessibleNames();
+    void webCommandsOpenTheirAddresses_data();
+    void webCommandsOpenTheirAddresses();
+    void helpCommandsAndQuitOnClose();
+    void aboutBoxFromMenusAndCompanyName();
 
 private:
     void openWindow();
@@ -411,6 +440,74 @@ void FernwickMainWindowTest::accessibleNames()
     auto* notebook = control<QTabWidget>(QStringLiteral("nbkMain"));
     QCOMPARE(notebook->tabText(0), "Introduction");
     QCOMPARE(notebook->tabText(1), "Do the Math!");
+}
+
+void FernwickMainWindowTest::webCommandsOpenTheirAddresses_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<common::Link>("link");
+    QTest::newRow("home page") << "mnuInternetWebHome" << common::Link::Home;
+    QTest::newRow("freeware") << "mnuInternetWebFreeware" << common::Link::Freeware;
+    QTest::newRow("suggestion box") << "SuggestionBox1" << common::Link::Suggest;
+    QTest::newRow("send suggestions") << "SendSuggestions1" << common::Link::EmailSuggest;
+    QTest::newRow("tech support") << "ContactTechSupport1" << common::Link::EmailSupport;
+    QTest::newRow("tech support from Help") << "mnuHelpSupport" << common::Link::EmailSupport;
+    QTest::newRow("Oxbrindle") << "mnuInternetDownloadOxbrindle" << common::Link::Oxbrindle;
+    QTest::newRow("Marrowby") << "mnuInternetDownloadMarrowby" << common::Link::Marrowby;
+    QTest::newRow("Brackenly") << "mnuInternetDownloadBrackenly" << common::Link::BrackenlySetup;
+}
+
+void FernwickMainWindowTest::webCommandsOpenTheirAddresses()
+{
+    QFETCH(QString, command);
+    QFETCH(common::Link, link);
+    openWindow();
+    AddressRecorder recorder;
+    common::setUrlOpener(&recorder);
+    const auto restore = qScopeGuard([] { common::setUrlOpener(nullptr); });
+    control<QAction>(command)->trigger();
+    QCOMPARE(recorder.opened.size(), 1);
+    QVERIFY2(recorder.opened.first().endsWith(common::linkAddress(link)), qPrintable(recorder.opened.first()));
+    // Addresses kept without a scheme still open as web pages.
+    QVERIFY(recorder.opened.first().startsWith(QLatin1String("http")) || recorder.opened.first().startsWith(QLatin1String("mailto:")));
+
+    recorder.opened.clear();
+    QTest::mouseClick(control(QStringLiteral("urlQuintmoor")), Qt::LeftButton);
+    QCOMPARE(recorder.opened, QStringList{common::linkAddress(common::Link::Home)});
+}
+
+void FernwickMainWindowTest::helpCommandsAndQuitOnClose()
+{
+    openWindow();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    QVERIFY(helpWindow() && helpWindow()->isVisible());
+    helpWindow()->close();
+    for (const char* command : {"SearchforHelpOn1", "HowtoUseHelp1", "Contents1"}) {
+        control<QAction>(QString::fromLatin1(command))->trigger();
+        QVERIFY2(helpWindow()->isVisible(), command);
+    }
+    closeWindow(); // the help window goes first, then the values are saved
+    QVERIFY(!helpWindow() || !helpWindow()->isVisible());
+    QVERIFY(QFileInfo::exists(iniPath));
+}
+
+void FernwickMainWindowTest::aboutBoxFromMenusAndCompanyName()
+{
+    openWindow();
+    QStringList captions;
+    const auto closeAbout = [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            captions << box->windowTitle();
+            box->close();
+        }
+    };
+    QTimer::singleShot(0, this, closeAbout);
+    control<QAction>(QStringLiteral("mnuHelpAbout"))->trigger();
+    QTimer::singleShot(0, this, closeAbout);
+    control<QAction>(QStringLiteral("mnuPopAbout"))->trigger();
+    QTimer::singleShot(0, this, closeAbout);
+    QTest::mouseClick(control(QStringLiteral("lblCompany")), Qt::LeftButton);
+    QCOMPARE(captions, QStringList(3, QStringLiteral("About ...")));
 }
 
 QTEST_MAIN(FernwickMainWindowTest)

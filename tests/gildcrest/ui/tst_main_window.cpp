@@ -4,6 +4,8 @@
 #include "message_seam.h"
 #include "numeric_edit.h"
 #include "test_support.h"
+#include "url_opener.h"
+#include "web_addresses.h"
 #include "window_placement.h"
 
 #include <QAction>
@@ -17,7 +19,9 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QScopeGuard>
 #include <QTimer>
+#include <QUrl>
 #include <QToolButton>
 
 #include <memory>
@@ -33,10 +37,31 @@ public:
     QStringList texts;
 };
 
+class AddressRecorder final : public common::UrlOpener {
+public:
+    bool open(const QUrl& url) override
+    {
+        opened << url.toString();
+        return true;
+    }
+    void beep() override {}
+    QStringList opened;
+};
+
+QWidget* helpWindow()
+{
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->windowTitle() == QLatin1String("Gildcrest Help"))
+            return top;
+    return nullptr;
+}
+
 const QString kFaultMessage = QStringLiteral("Valid results cannot be calculated using\n\rthe variables you have "
                                              "entered.\n\r\n\rPlease try again with reasonable values.");
 
 } // namespace
+
+Q_DECLARE_METATYPE(common::Link)
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -68,6 +93,10 @@ private slots:
     void exitCommandsCloseTheWindow_data();
     void exitCommandsCloseTheWindow();
     void printerSetupOpensThePageSetupDialog();
+    void webCommandsOpenTheirAddresses_data();
+    void webCommandsOpenTheirAddresses();
+    void helpCommandsAndQuitOnClose();
+    void aboutBoxFromMenuAndCompanyName();
 
 private:
     template <class T = QWidget>
@@ -529,6 +558,65 @@ void MainWindowTest::printerSetupOpensThePageSetupDialog()
     control<QAction>("MnuFilePrinterSetup")->trigger();
     QCOMPARE(opened, "QPageSetupDialog");
     QVERIFY(messages.texts.isEmpty());
+}
+
+void MainWindowTest::webCommandsOpenTheirAddresses_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<common::Link>("link");
+    QTest::newRow("home page") << QByteArray("mnuInternetWebHome") << common::Link::Home;
+    QTest::newRow("freeware") << QByteArray("mnuInternetWebSoftware") << common::Link::Freeware;
+    QTest::newRow("suggestion box") << QByteArray("mnuInternetWebSuggest") << common::Link::Suggest;
+    QTest::newRow("send suggestions") << QByteArray("mnuInternetEmailSuggest") << common::Link::EmailSuggest;
+    QTest::newRow("tech support") << QByteArray("mnuInternetEmailSupport") << common::Link::EmailSupport;
+    QTest::newRow("tech support from Help") << QByteArray("mnuHelpEmailSupport") << common::Link::EmailSupport;
+    QTest::newRow("Oxbrindle") << QByteArray("Oxbrindle1") << common::Link::Oxbrindle;
+    QTest::newRow("Pellavine") << QByteArray("mnuDownloadPellavine") << common::Link::Pellavine;
+    QTest::newRow("Marrowby") << QByteArray("Marrowby1") << common::Link::Marrowby;
+    QTest::newRow("Brackenly") << QByteArray("Brackenly1") << common::Link::Brackenly;
+}
+
+void MainWindowTest::webCommandsOpenTheirAddresses()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(common::Link, link);
+    AddressRecorder recorder;
+    common::setUrlOpener(&recorder);
+    const auto restore = qScopeGuard([] { common::setUrlOpener(nullptr); });
+    control<QAction>(command.constData())->trigger();
+    QCOMPARE(recorder.opened.size(), 1);
+    QVERIFY2(recorder.opened.first().endsWith(common::linkAddress(link)), qPrintable(recorder.opened.first()));
+}
+
+void MainWindowTest::helpCommandsAndQuitOnClose()
+{
+    QVERIFY(!helpWindow() || !helpWindow()->isVisible());
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    QVERIFY(helpWindow() && helpWindow()->isVisible());
+    helpWindow()->close();
+    for (const char* command : {"MnuHelpSearch", "MnuHelpHow", "MnuHelpContents"}) {
+        control<QAction>(command)->trigger();
+        QVERIFY2(helpWindow()->isVisible(), command);
+    }
+    window->close(); // the help window goes with the main window
+    QVERIFY(!helpWindow() || !helpWindow()->isVisible());
+    QVERIFY(messages.texts.isEmpty());
+}
+
+void MainWindowTest::aboutBoxFromMenuAndCompanyName()
+{
+    QStringList captions;
+    const auto closeAbout = [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            captions << box->windowTitle();
+            box->close();
+        }
+    };
+    QTimer::singleShot(0, this, closeAbout);
+    control<QAction>("MnuHelpAbout")->trigger();
+    QTimer::singleShot(0, this, closeAbout);
+    QTest::mouseClick(control("lblCompany"), Qt::LeftButton);
+    QCOMPARE(captions, QStringList({" About Gildcrest, 1.0.03", " About Gildcrest, 1.0.03"}));
 }
 
 QTEST_MAIN(MainWindowTest)
