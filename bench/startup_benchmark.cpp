@@ -8,14 +8,18 @@
 // Usage: bench_startup [rounds]      (needs a display: see bench/startup.sh)
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -24,6 +28,9 @@ constexpr int kDefaultRounds = 10;
 constexpr int kStartTimeoutMs = 30000;
 constexpr double kTimeRatioTarget = 1.3;
 constexpr double kResidentTargetMiB = 45.0;
+// A killed program's teardown (and the display server's) runs on after it
+// is gone; the next start waits for it, as a user's would.
+constexpr unsigned long kSettleMs = 300;
 
 struct Program {
     const char* name;
@@ -52,12 +59,21 @@ double residentMiB(qint64 pid)
     return NAN;
 }
 
+// A desktop session's runtime folder is in memory (/run/user/<uid>); the
+// benchmark's sessions are in memory too, where the machine has room for them.
+QString sessionFolderTemplate()
+{
+    const QString memory = QStringLiteral("/dev/shm");
+    const QString base = QFileInfo(memory).isWritable() ? memory : QDir::tempPath();
+    return QDir(base).filePath(QStringLiteral("startup-XXXXXX"));
+}
+
 // Starts the program in a session of its own, so that no copy left over
 // elsewhere and no lock of an earlier round changes its way, and times it
 // to its first paint. False if it never got there.
 bool startOnce(Program& program)
 {
-    const QTemporaryDir session;
+    const QTemporaryDir session(sessionFolderTemplate());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), session.path());
     environment.insert(QStringLiteral("TMPDIR"), session.path());
@@ -88,6 +104,7 @@ bool startOnce(Program& program)
     }
     process.kill();
     process.waitForFinished();
+    QThread::msleep(kSettleMs);
     return reached;
 }
 
@@ -118,6 +135,7 @@ int main(int argc, char* argv[])
                 return 1;
 
     std::printf("Process start to the main window shown and painted, median of %d rounds:\n", rounds);
+    const auto verdict = [](bool met) { return met ? "met" : "MISSED"; };
     const double baseline = median(programs.front().milliseconds);
     for (const Program& program : programs) {
         const double milliseconds = median(program.milliseconds);
@@ -125,9 +143,9 @@ int main(int argc, char* argv[])
         std::printf("  %-13s %7.1f ms  %5.2f x empty window  resident %5.1f MiB", program.name, milliseconds,
                     milliseconds / baseline, resident);
         if (&program != &programs.front())
-            std::printf("  (targets: %.1f x, %.0f MiB: %s)", kTimeRatioTarget, kResidentTargetMiB,
-                        milliseconds / baseline <= kTimeRatioTarget && resident < kResidentTargetMiB ? "met"
-                                                                                                     : "MISSED");
+            std::printf("  (<= %.1f x: %s, < %.0f MiB: %s)", kTimeRatioTarget,
+                        verdict(milliseconds / baseline <= kTimeRatioTarget), kResidentTargetMiB,
+                        verdict(resident < kResidentTargetMiB));
         std::printf("\n");
     }
     return 0;

@@ -75,6 +75,13 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
         open();
 }
 
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The first click of the two has opened the address; the second must
+    // not open it again.
+    event->accept();
+}
+
 void LinkLabel::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {

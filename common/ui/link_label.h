@@ -22,8 +22,6 @@ public:
 
     LinkLabel(const QString& text, Link target, QWidget* parent, OpensOn opensOn = OpensOn::Click);
 
-    Link target() const { return target_; }
-
     // Red unless set.
     void setHoverColour(const QColor& colour);
 
@@ -32,6 +30,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

@@ -18,7 +18,8 @@ UrlOpener* current = nullptr;
 
 UrlOpener& opener()
 {
-    return current ? *current : desktopOpener();
+    static DesktopOpener desktop;
+    return current ? *current : desktop;
 }
 
 // Without a scheme the desktop would take the text for a file name; an
@@ -32,12 +33,6 @@ QUrl urlOf(const QString& address)
 }
 
 } // namespace
-
-UrlOpener& desktopOpener()
-{
-    static DesktopOpener desktop;
-    return desktop;
-}
 
 void setUrlOpener(UrlOpener* opener)
 {

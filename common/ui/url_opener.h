@@ -20,9 +20,7 @@ public:
     virtual void beep() = 0;
 };
 
-// The real desktop.
-UrlOpener& desktopOpener();
-// nullptr returns to the real desktop.
+// Puts `opener` in the desktop's place; nullptr returns to the desktop.
 void setUrlOpener(UrlOpener* opener);
 
 // The longest address text that is handed to the desktop.

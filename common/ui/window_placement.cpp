@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
@@ -22,20 +23,33 @@ QPoint centredOnScreen(const QSize& screen, const QSize& window)
             std::max(0, (screen.height() - window.height()) / 2)};
 }
 
+namespace {
+
+// The outer size a dialog will have once shown. Before it is shown it has no
+// frame of its own; the owner's frame is what the window manager will give it.
+QSize expectedOuterSize(const QWidget* owner, QDialog& dialog)
+{
+    // A dialog sized by its layout would get that size only when shown.
+    if (!dialog.testAttribute(Qt::WA_Resized))
+        dialog.adjustSize();
+    return dialog.size() + (owner->frameGeometry().size() - owner->geometry().size());
+}
+
+} // namespace
+
 int execCentredOver(QWidget* owner, QDialog& dialog)
 {
     const QRect ownerBounds = owner->frameGeometry();
     QCoreApplication::sendPostedEvents(owner, QEvent::UpdateRequest);
-    // A dialog sized by its layout would get that size only when shown;
-    // centre it by the size it shows with.
-    if (!dialog.testAttribute(Qt::WA_Resized))
-        dialog.adjustSize();
-    // Before it is shown the dialog has no frame of its own; the owner's
-    // frame is what the window manager will give it.
-    const QSize frame = owner->frameGeometry().size() - owner->geometry().size();
-    const QSize outer = dialog.size() + frame;
-    const QPoint corner = centredOver(ownerBounds, outer);
-    dialog.move(corner);
+    dialog.move(centredOver(ownerBounds, expectedOuterSize(owner, dialog)));
+    return dialog.exec();
+}
+
+int execCentredOnScreen(QWidget* owner, QDialog& dialog)
+{
+    QCoreApplication::sendPostedEvents(owner, QEvent::UpdateRequest);
+    const QRect screen = owner->screen()->geometry();
+    dialog.move(screen.topLeft() + centredOnScreen(screen.size(), expectedOuterSize(owner, dialog)));
     return dialog.exec();
 }
 

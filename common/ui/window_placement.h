@@ -20,4 +20,7 @@ QPoint centredOnScreen(const QSize& screen, const QSize& window);
 // the dialog's outer size is its client size plus the owner's frame.
 int execCentredOver(QWidget* owner, QDialog& dialog);
 
+// Shows `dialog` modally, centred on the owner's screen, after the owner repaints.
+int execCentredOnScreen(QWidget* owner, QDialog& dialog);
+
 } // namespace common

@@ -105,14 +105,8 @@ void TfrmDisclaim::keyPressEvent(QKeyEvent* event)
 
 void ShowDisclaimer(QWidget* mainWindow)
 {
-    QCoreApplication::sendPostedEvents(mainWindow, QEvent::UpdateRequest);
     TfrmDisclaim disclaimer(mainWindow);
-    // Before it is shown the window has no frame of its own; the main
-    // window's frame is what the window manager will give it.
-    const QSize frame = mainWindow->frameGeometry().size() - mainWindow->geometry().size();
-    const QRect screen = mainWindow->screen()->geometry();
-    disclaimer.move(screen.topLeft() + common::centredOnScreen(screen.size(), disclaimer.size() + frame));
-    disclaimer.exec();
+    common::execCentredOnScreen(mainWindow, disclaimer);
 }
 
 } // namespace fernwick

@@ -38,6 +38,7 @@ int main(int argc, char* argv[])
     // so that the saved values survive an update.
     QApplication::setApplicationName(QStringLiteral("Fernwick"));
     QApplication::setApplicationDisplayName(QString::fromUtf16(fernwick::kApplicationTitle));
+    // The regional settings are read once, before any window shows a number.
     common::AppFrame::instance();
 
     fernwick::TfrmMain mainWindow;

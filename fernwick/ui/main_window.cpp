@@ -185,6 +185,9 @@ void TfrmMain::buildToolBar(QWidget* panel)
     urlQuintmoor->setObjectName(QStringLiteral("urlQuintmoor"));
     urlQuintmoor->move(420, 8);
     urlQuintmoor->setHoverColour(Qt::blue);
+    // The Internet menu reaches the same page from the keyboard; the link
+    // stays out of the input fields' tab order.
+    urlQuintmoor->setFocusPolicy(Qt::NoFocus);
     setHint(urlQuintmoor, QStringLiteral("Click to visit %1").arg(makerAddress()));
 }
 

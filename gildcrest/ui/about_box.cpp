@@ -151,14 +151,8 @@ void TAboutBox::FormShow()
 
 void ShowAbout(QWidget* mainWindow)
 {
-    QCoreApplication::sendPostedEvents(mainWindow, QEvent::UpdateRequest);
     TAboutBox box(mainWindow);
-    // Before it is shown the box has no frame of its own; the main window's
-    // frame is what the window manager will give it.
-    const QSize frame = mainWindow->frameGeometry().size() - mainWindow->geometry().size();
-    const QRect screen = mainWindow->screen()->geometry();
-    box.move(screen.topLeft() + common::centredOnScreen(screen.size(), box.size() + frame));
-    box.exec();
+    common::execCentredOnScreen(mainWindow, box);
 }
 
 } // namespace gildcrest

@@ -41,6 +41,7 @@ int main(int argc, char* argv[])
         singleInstance.bringFirstCopyToFront();
         return 0;
     }
+    // The regional settings are read once, before any window shows a number.
     common::AppFrame::instance();
 
     gildcrest::TfrmMain mainWindow;

@@ -96,7 +96,6 @@ void LinkLabelTest::looksAndReadsLikeALink()
     QCOMPARE(shown.colour(), QColor(Qt::blue));
     QCOMPARE(shown.link->cursor().shape(), Qt::PointingHandCursor);
     QCOMPARE(shown.link->accessibleName(), kHost);
-    QCOMPARE(shown.link->target(), Link::Home);
 }
 
 void LinkLabelTest::hoverColourWhileTheMouseIsOver_data()
@@ -159,9 +158,16 @@ void LinkLabelTest::mouseOpensTheAddress()
     QTest::mouseRelease(shown.link, Qt::LeftButton, {}, QPoint(inside.x(), -20));
     QCOMPARE(desktop.opened.size(), 1 + openedByPress);
 
+    // A double click opens once, as a single click does: its second press
+    // comes as a double-click event, then the button is released.
+    QTest::mouseClick(shown.link, Qt::LeftButton, {}, inside);
+    QTest::mouseDClick(shown.link, Qt::LeftButton, {}, inside);
+    QTest::mouseRelease(shown.link, Qt::LeftButton, {}, inside);
+    QCOMPARE(desktop.opened.size(), 2 + openedByPress);
+
     // The right button is no way to open a link.
     QTest::mouseClick(shown.link, Qt::RightButton, {}, inside);
-    QCOMPARE(desktop.opened.size(), 1 + openedByPress);
+    QCOMPARE(desktop.opened.size(), 2 + openedByPress);
 
     // A click opens the address but never takes the focus away.
     QVERIFY(shown.button->hasFocus());

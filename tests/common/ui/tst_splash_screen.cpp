@@ -40,6 +40,7 @@ private slots:
     void cleanup();
     void showsCentredFramelessAndOnTop_data();
     void showsCentredFramelessAndOnTop();
+    void versionLabelIsGreyOnTheWhitePanel();
     void closesAfterItsIntervalAndNotBefore();
     void dueTickWaitsForTheFirstMessageProcessing();
     void closingTheSplashNeverEndsTheProgram();
@@ -78,6 +79,25 @@ void SplashScreenTest::showsCentredFramelessAndOnTop()
     QVERIFY(!picture->pixmap().isNull());
     const auto* label = splash->findChild<QLabel*>(QStringLiteral("Label2"));
     QCOMPARE(label ? label->text() : QString(), versionLabel);
+}
+
+void SplashScreenTest::versionLabelIsGreyOnTheWhitePanel()
+{
+    TSplashScreen* splash = common::showSplashScreen(splashSettings(10s, QStringLiteral("1.0.00")));
+    const QImage shown = splash->grab().toImage();
+
+    // Left of the picture, inside the white panel's bevel.
+    QCOMPARE(QColor(shown.pixel(8, 90)), QColor(Qt::white));
+
+    const auto* label = splash->findChild<QLabel*>(QStringLiteral("Label2"));
+    QVERIFY(label);
+    const QRect labelArea(label->mapTo(splash, QPoint(0, 0)), label->size());
+    int darkest = 255;
+    for (int y = labelArea.top(); y <= labelArea.bottom(); ++y)
+        for (int x = labelArea.left(); x <= labelArea.right(); ++x)
+            darkest = std::min(darkest, qGray(shown.pixel(x, y)));
+    // The text's solid pixels are its grey (0x80), never black.
+    QVERIFY2(darkest >= 0x70 && darkest <= 0xa0, qPrintable(QString::number(darkest, 16)));
 }
 
 void SplashScreenTest::closesAfterItsIntervalAndNotBefore()
