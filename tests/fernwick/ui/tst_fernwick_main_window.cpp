@@ -4,6 +4,7 @@
 #include "picture_field.h"
 #include "settings_location.h"
 #include "test_support.h"
+#include "window_test_support.h"
 #include "url_opener.h"
 #include "web_addresses.h"
 
@@ -29,34 +30,17 @@ using testsupport::writeBytes;
 
 namespace {
 
-class MessageRecorder final : public common::MessageSeam {
-public:
-    void information(QWidget*, const QString& text) override { texts << text; }
-    QStringList texts;
-};
-
-class AddressRecorder final : public common::UrlOpener {
-public:
-    bool open(const QUrl& url) override
-    {
-        opened << url.toString();
-        return true;
-    }
-    void beep() override {}
-    QStringList opened;
-};
-
 QWidget* helpWindow()
 {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->windowTitle() == QLatin1String("Fernwick Help"))
-            return top;
-    return nullptr;
+    return testsupport::topLevelWindowTitled(QStringLiteral("Fernwick Help"));
 }
 
 const QString kUnidentified = QStringLiteral("An unidentified error has occurred.");
 
 } // namespace
+
+using testsupport::AddressRecorder;
+using testsupport::MessageRecorder;
 
 Q_DECLARE_METATYPE(common::Link)
 

@@ -4,6 +4,7 @@
 #include "message_seam.h"
 #include "numeric_edit.h"
 #include "test_support.h"
+#include "window_test_support.h"
 #include "url_opener.h"
 #include "web_addresses.h"
 #include "window_placement.h"
@@ -31,35 +32,18 @@ using gildcrest::TfrmMain;
 
 namespace {
 
-class MessageRecorder final : public common::MessageSeam {
-public:
-    void information(QWidget*, const QString& text) override { texts << text; }
-    QStringList texts;
-};
-
-class AddressRecorder final : public common::UrlOpener {
-public:
-    bool open(const QUrl& url) override
-    {
-        opened << url.toString();
-        return true;
-    }
-    void beep() override {}
-    QStringList opened;
-};
-
 QWidget* helpWindow()
 {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->windowTitle() == QLatin1String("Gildcrest Help"))
-            return top;
-    return nullptr;
+    return testsupport::topLevelWindowTitled(QStringLiteral("Gildcrest Help"));
 }
 
 const QString kFaultMessage = QStringLiteral("Valid results cannot be calculated using\n\rthe variables you have "
                                              "entered.\n\r\n\rPlease try again with reasonable values.");
 
 } // namespace
+
+using testsupport::AddressRecorder;
+using testsupport::MessageRecorder;
 
 Q_DECLARE_METATYPE(common::Link)
 
