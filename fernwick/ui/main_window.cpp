@@ -103,7 +103,6 @@ PictureField* pictureField(QWidget* parent, const QString& name, QStringView pat
 TfrmMain::TfrmMain(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , printer_(std::make_unique<QPrinter>())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromUtf16(kMainWindowCaption));
@@ -550,6 +549,9 @@ void TfrmMain::Exit()
 
 void TfrmMain::mnuFilePrintSetupClick()
 {
+    // Made on first use: looking up the printers would slow every start.
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
     QPageSetupDialog dialog(printer_.get(), this);
     dialog.exec();
 }

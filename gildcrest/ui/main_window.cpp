@@ -108,7 +108,6 @@ NumericEdit* resultField(QWidget* parent, const QString& name, QPoint at, const 
 TfrmMain::TfrmMain(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , printer_(std::make_unique<QPrinter>())
 {
     setObjectName(QStringLiteral("frmMain"));
     setFont(common::arialFont(11));
@@ -651,6 +650,9 @@ void TfrmMain::mnuHelpHowClick()
 
 void TfrmMain::MnuFilePrinterSetupClick()
 {
+    // Made on first use: looking up the printers would slow every start.
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>();
     QPageSetupDialog dialog(printer_.get(), this);
     dialog.exec();
 }
