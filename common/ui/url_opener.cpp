@@ -1,5 +1,8 @@
 #include "url_opener.h"
 
+#include "app_frame.h"
+
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
@@ -50,6 +53,14 @@ void openAddress(const QString& address)
 void openLink(Link link)
 {
     openAddress(linkAddress(link));
+}
+
+void connectLinkCommands(QObject* window, std::initializer_list<std::pair<const char*, Link>> commands)
+{
+    AppFrame& frame = AppFrame::instance();
+    for (const auto& [name, link] : commands)
+        QObject::connect(window->findChild<QAction*>(QLatin1String(name)), &QAction::triggered, window,
+                         frame.guarded([link] { openLink(link); }));
 }
 
 } // namespace common

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 #include "web_addresses.h"
 
 #include <QString>
 
+class QObject;
 class QUrl;
 
 namespace common {
@@ -33,5 +37,8 @@ void openAddress(const QString& address);
 
 // Opens the address of `link`.
 void openLink(Link link);
+
+// Makes each named menu entry of `window` open its link, through the guard.
+void connectLinkCommands(QObject* window, std::initializer_list<std::pair<const char*, Link>> commands);
 
 } // namespace common

@@ -388,7 +388,7 @@ void TfrmMain::connectHandlers()
 void TfrmMain::connectLinksAndHelp()
 {
     AppFrame& frame = AppFrame::instance();
-    const std::pair<const char*, common::Link> links[] = {
+    common::connectLinkCommands(this, {
         {"mnuInternetWebHome", common::Link::Home},
         {"mnuInternetWebFreeware", common::Link::Freeware},
         {"SuggestionBox1", common::Link::Suggest},
@@ -398,10 +398,7 @@ void TfrmMain::connectLinksAndHelp()
         {"mnuInternetDownloadMarrowby", common::Link::Marrowby},
         {"mnuInternetDownloadBrackenly", common::Link::BrackenlySetup},
         {"mnuHelpSupport", common::Link::EmailSupport},
-    };
-    for (const auto& [name, link] : links)
-        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
-                frame.guarded([link] { common::openLink(link); }));
+    });
 
     const auto contents = frame.guarded([this] { MnuHelpContentsClick(); });
     connect(findChild<QAction*>(QStringLiteral("Contents1")), &QAction::triggered, this, contents);

@@ -427,7 +427,7 @@ void TfrmMain::connectHandlers()
 void TfrmMain::connectLinksAndHelp()
 {
     AppFrame& frame = AppFrame::instance();
-    const std::pair<const char*, common::Link> links[] = {
+    common::connectLinkCommands(this, {
         {"mnuInternetWebHome", common::Link::Home},
         {"mnuInternetWebSoftware", common::Link::Freeware},
         {"mnuInternetWebSuggest", common::Link::Suggest},
@@ -438,10 +438,7 @@ void TfrmMain::connectLinksAndHelp()
         {"Marrowby1", common::Link::Marrowby},
         {"Brackenly1", common::Link::Brackenly},
         {"mnuHelpEmailSupport", common::Link::EmailSupport},
-    };
-    for (const auto& [name, link] : links)
-        connect(findChild<QAction*>(QLatin1String(name)), &QAction::triggered, this,
-                frame.guarded([link] { common::openLink(link); }));
+    });
 
     const auto contents = frame.guarded([this] { mnuHelpContentsClick(); });
     connect(MnuHelpContents, &QAction::triggered, this, contents);

@@ -7,6 +7,7 @@
 #include "url_opener.h"
 
 #include <QApplication>
+#include <QList>
 #include <QStringList>
 #include <QUrl>
 #include <QWidget>
@@ -19,15 +20,20 @@ public:
     QStringList texts;
 };
 
+// Records what the desktop would have opened; desktopSucceeds = false makes
+// it fail the way a desktop without a browser does.
 class AddressRecorder final : public common::UrlOpener {
 public:
     bool open(const QUrl& url) override
     {
-        opened << url.toString();
-        return true;
+        opened << url;
+        return desktopSucceeds;
     }
-    void beep() override {}
-    QStringList opened;
+    void beep() override { ++beeps; }
+
+    QList<QUrl> opened;
+    int beeps = 0;
+    bool desktopSucceeds = true;
 };
 
 inline QWidget* topLevelWindowTitled(const QString& title)

@@ -1,5 +1,6 @@
 #include "link_label.h"
 #include "url_opener.h"
+#include "window_test_support.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -13,20 +14,6 @@ Q_DECLARE_METATYPE(LinkLabel::OpensOn)
 namespace {
 
 // Stands in for the desktop: records what would be opened and the beeps.
-class RecordingOpener final : public common::UrlOpener {
-public:
-    bool open(const QUrl& url) override
-    {
-        opened << url;
-        return desktopSucceeds;
-    }
-    void beep() override { ++beeps; }
-
-    QList<QUrl> opened;
-    int beeps = 0;
-    bool desktopSucceeds = true;
-};
-
 const QString kHost = QStringLiteral("www.quintmoor.example");
 const QUrl kHomePage(QStringLiteral("https://www.quintmoor.example/"));
 
@@ -71,7 +58,7 @@ private slots:
     void failingDesktopBeepsAndLeavesTheLinkAsItWas();
 
 private:
-    RecordingOpener desktop;
+    testsupport::AddressRecorder desktop;
 };
 
 void LinkLabelTest::init()

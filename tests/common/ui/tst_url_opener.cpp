@@ -1,5 +1,6 @@
 #include "url_opener.h"
 #include "web_addresses.h"
+#include "window_test_support.h"
 
 #include <QTest>
 #include <QUrl>
@@ -9,20 +10,6 @@ using common::Link;
 namespace {
 
 // Stands in for the desktop: records what would be opened and the beeps.
-class RecordingOpener final : public common::UrlOpener {
-public:
-    bool open(const QUrl& url) override
-    {
-        opened << url;
-        return desktopSucceeds;
-    }
-    void beep() override { ++beeps; }
-
-    QList<QUrl> opened;
-    int beeps = 0;
-    bool desktopSucceeds = true;
-};
-
 } // namespace
 
 class UrlOpenerTest : public QObject {
@@ -39,7 +26,7 @@ private slots:
     void desktopFailureBeepsOnce();
 
 private:
-    RecordingOpener desktop;
+    testsupport::AddressRecorder desktop;
 };
 
 void UrlOpenerTest::init()

@@ -569,7 +569,8 @@ void MainWindowTest::webCommandsOpenTheirAddresses()
     const auto restore = qScopeGuard([] { common::setUrlOpener(nullptr); });
     control<QAction>(command.constData())->trigger();
     QCOMPARE(recorder.opened.size(), 1);
-    QVERIFY2(recorder.opened.first().endsWith(common::linkAddress(link)), qPrintable(recorder.opened.first()));
+    const QString opened = recorder.opened.first().toString();
+    QVERIFY2(opened.endsWith(common::linkAddress(link)), qPrintable(opened));
 }
 
 void MainWindowTest::helpCommandsAndQuitOnClose()
