@@ -1,32 +1,39 @@
 #include "date_time_text.h"
 
-#include <unicode/smpdtfmt.h>
+#include <unicode/datefmt.h>
+
+#include <memory>
 
 namespace common {
 
 namespace {
 
-QString formatWithPattern(const QString& pattern, const QString& localeName, UDate when)
+QString formatted(std::unique_ptr<icu::DateFormat> format, UDate when)
 {
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::UnicodeString icuPattern(reinterpret_cast<const UChar*>(pattern.utf16()),
-                                        int32_t(pattern.size()));
-    icu::SimpleDateFormat format(icuPattern, icu::Locale(localeName.toLatin1().constData()), status);
-    if (U_FAILURE(status))
+    if (!format)
         return {};
     icu::UnicodeString text;
-    format.format(when, text);
+    format->format(when, text);
     return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
 }
 
 } // namespace
 
+// The date and time formats are looked up here rather than kept in the
+// locale record: they serve the printed page only, and reading them costs
+// every start of the program a few milliseconds.
 QString shortDateLongTimeText(const QDateTime& moment, const LocaleRecord& locale)
 {
+    const icu::Locale icuLocale(locale.name.toLatin1().constData());
     // ICU formats in its default time zone, which is the system's, as is QDateTime's local time.
     const auto when = UDate(moment.toMSecsSinceEpoch());
-    return formatWithPattern(locale.shortDateFormat, locale.name, when) + QLatin1Char(' ')
-           + formatWithPattern(locale.longTimeFormat, locale.name, when);
+    return formatted(std::unique_ptr<icu::DateFormat>(
+                         icu::DateFormat::createDateInstance(icu::DateFormat::kShort, icuLocale)),
+                     when)
+           + QLatin1Char(' ')
+           + formatted(std::unique_ptr<icu::DateFormat>(
+                           icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, icuLocale)),
+                       when);
 }
 
 } // namespace common

@@ -4,12 +4,10 @@
 #include <QString>
 
 #include <memory>
-#include <unicode/datefmt.h>
 #include <unicode/dcfmtsym.h>
 #include <unicode/decimfmt.h>
 #include <unicode/locid.h>
 #include <unicode/numfmt.h>
-#include <unicode/smpdtfmt.h>
 
 namespace common {
 
@@ -56,16 +54,6 @@ QString templateFromSubpattern(const QString& subpattern, const QString& minusSi
         }
     }
     return result;
-}
-
-QString datePattern(std::unique_ptr<icu::DateFormat> format)
-{
-    auto* simple = dynamic_cast<icu::SimpleDateFormat*>(format.get());
-    if (!simple)
-        return {};
-    icu::UnicodeString pattern;
-    simple->toPattern(pattern);
-    return toQString(pattern);
 }
 
 // The locale name of one POSIX locale variable: "de_DE.UTF-8@euro" -> "de_DE".
@@ -121,11 +109,6 @@ LocaleRecord localeRecordFor(const char* icuLocaleName)
     record.negativeCurrencyPattern = split >= 0
         ? templateFromSubpattern(pattern.mid(split + 1), record.minusSign)
         : record.minusSign + record.positiveCurrencyPattern;
-
-    record.shortDateFormat = datePattern(std::unique_ptr<icu::DateFormat>(
-        icu::DateFormat::createDateInstance(icu::DateFormat::kShort, locale)));
-    record.longTimeFormat = datePattern(std::unique_ptr<icu::DateFormat>(
-        icu::DateFormat::createTimeInstance(icu::DateFormat::kMedium, locale)));
     return record;
 }
 

@@ -20,8 +20,6 @@ struct LocaleRecord {
     QString positiveCurrencyPattern; // carries the symbol's position and spacing
     QString negativeCurrencyPattern;
     QString minusSign;
-    QString shortDateFormat;         // ICU date pattern, e.g. "M/d/yy"
-    QString longTimeFormat;          // ICU time pattern, e.g. "h:mm:ss a"
 };
 
 inline constexpr QChar kCurrencySymbolSlot = QChar(0x00A4);

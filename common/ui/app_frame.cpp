@@ -1,34 +1,14 @@
 #include "app_frame.h"
 
 #include "message_seam.h"
+#include "program_style.h"
 
 #include <QApplication>
-#include <QProxyStyle>
 #include <QStatusTipEvent>
 #include <QThread>
 #include <QWidget>
 
 namespace common {
-
-namespace {
-
-class HintDelayStyle final : public QProxyStyle {
-public:
-    explicit HintDelayStyle(int delay) : delay_(delay) {}
-
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override
-    {
-        if (hint == SH_ToolTip_WakeUpDelay)
-            return delay_;
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-
-private:
-    int delay_;
-};
-
-} // namespace
 
 AppFrame& AppFrame::instance()
 {
@@ -121,7 +101,7 @@ void AppFrame::showInformation(QWidget* parent, const QString& text)
 
 void AppFrame::setHintDelay(int milliseconds)
 {
-    qApp->setStyle(new HintDelayStyle(milliseconds));
+    ProgramStyle::instance().setHintDelay(milliseconds);
 }
 
 bool AppFrame::eventFilter(QObject* watched, QEvent* event)

@@ -1,7 +1,7 @@
 #include "single_instance.h"
 
 #include <QDir>
-#include <QLocalSocket>
+#include <QFile>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -10,7 +10,7 @@ namespace common {
 namespace {
 
 // How long a later copy waits for the first copy to accept its request.
-constexpr int kConnectTimeoutMs = 2000;
+constexpr std::chrono::milliseconds kConnectTimeout{2000};
 
 // The title as a file name: letters, digits, '.', '-' and '_' stay, anything
 // else becomes '_'.
@@ -30,7 +30,7 @@ QString fileNameFor(const QString& title)
 SingleInstance::SingleInstance(const QString& title, const QString& directory, QObject* parent)
     : QObject(parent)
     , lock_(QDir(directory).filePath(fileNameFor(title) + QStringLiteral(".lock")))
-    , serverName_(QDir(directory).filePath(fileNameFor(title) + QStringLiteral(".socket")))
+    , socketPath_(QFile::encodeName(QDir(directory).filePath(fileNameFor(title) + QStringLiteral(".socket"))))
 {
     // The lock is held for the whole run, however long: it goes stale only
     // when the copy that holds it no longer runs, never by its age.
@@ -43,22 +43,32 @@ SingleInstance::SingleInstance(const QString& title, const QString& directory, Q
     // Only the holder of the lock listens, so a socket already there was
     // left by a copy that crashed. The folder is the user's own: the socket
     // needs no access rights of its own.
-    QLocalServer::removeServer(serverName_);
-    if (!server_.listen(serverName_))
+    if (!listener_.listen(socketPath_))
         return; // the program runs; later copies just cannot raise it
-    connect(&server_, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* laterCopy = server_.nextPendingConnection())
-            laterCopy->deleteLater();
+    laterCopyWaiting_.setSocket(listener_.descriptor());
+    laterCopyWaiting_.setEnabled(true);
+    connect(&laterCopyWaiting_, &QSocketNotifier::activated, this, &SingleInstance::answerLaterCopies);
+}
+
+// Being connected to is the whole request: each later copy asks once.
+void SingleInstance::answerLaterCopies()
+{
+    const std::optional<int> requests = listener_.acceptAndCloseAll();
+    if (!requests) {
+        // A socket that no longer accepts would wake the program again at
+        // once, over and over. It stops instead, and later copies find the
+        // first copy out of reach.
+        laterCopyWaiting_.setEnabled(false);
+        listener_.close();
+        return;
+    }
+    for (int request = 0; request < *requests; ++request)
         emit comeForwardRequested();
-    });
 }
 
 bool SingleInstance::bringFirstCopyToFront() const
 {
-    // Being connected to is the whole request.
-    QLocalSocket socket;
-    socket.connectToServer(serverName_);
-    return socket.waitForConnected(kConnectTimeoutMs);
+    return local_socket::connectTo(socketPath_, kConnectTimeout);
 }
 
 QString SingleInstance::sessionDirectory()

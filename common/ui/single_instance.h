@@ -1,8 +1,11 @@
 #pragma once
 
-#include <QLocalServer>
+#include "local_socket.h"
+
+#include <QByteArray>
 #include <QLockFile>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
 
 class QWidget;
@@ -37,9 +40,13 @@ signals:
     void comeForwardRequested();
 
 private:
+    void answerLaterCopies();
+
+    // In this order, so that the socket is gone before the lock is free.
     QLockFile lock_;
-    QLocalServer server_;
-    QString serverName_;
+    QByteArray socketPath_;
+    local_socket::Listener listener_;
+    QSocketNotifier laterCopyWaiting_{QSocketNotifier::Read};
     bool firstCopy_ = true;
 };
 

@@ -1,6 +1,7 @@
 #include "app_frame.h"
 #include "main_window.h"
 #include "program_constants.h"
+#include "program_style.h"
 #include "splash_screen.h"
 
 #include <QApplication>
@@ -27,6 +28,9 @@ const common::SplashSettings kSplash{
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The program's style before its first window, so that no window is
+    // polished twice.
+    common::ProgramStyle::instance();
 
     const QPointer<common::TSplashScreen> splash = common::showSplashScreen(kSplash);
     // A main window closed within the interval leaves the splash to go with

@@ -1,6 +1,7 @@
 #include "app_frame.h"
 #include "main_window.h"
 #include "program_constants.h"
+#include "program_style.h"
 #include "single_instance.h"
 #include "splash_screen.h"
 
@@ -27,6 +28,9 @@ const common::SplashSettings kSplash{
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The program's style before its first window, so that no window is
+    // polished twice.
+    common::ProgramStyle::instance();
 
     const QPointer<common::TSplashScreen> splash = common::showSplashScreen(kSplash);
     // A copy that ends early, or a main window closed within the interval,

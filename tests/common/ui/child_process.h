@@ -29,6 +29,9 @@ public:
         return environment;
     }
 
+    // The user's runtime folder in this session.
+    QString folder() const { return folder_.path(); }
+
 private:
     QTemporaryDir folder_;
 };

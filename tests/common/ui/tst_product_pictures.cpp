@@ -1,5 +1,7 @@
 #include "product_pictures.h"
 
+#include "baked_pictures.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QTest>
@@ -10,6 +12,9 @@ class ProductPicturesTest : public QObject {
 private slots:
     void drawnToTheSizeAsked_data();
     void drawnToTheSizeAsked();
+    void sharpForTheScreenDensity_data();
+    void sharpForTheScreenDensity();
+    void doubleDensityShowsThePixelsDrawnForIt();
     void unknownPictureIsEmpty();
 };
 
@@ -42,6 +47,46 @@ void ProductPicturesTest::drawnToTheSizeAsked()
                 drawn |= QRect(x, y, 1, 1);
     QVERIFY2(drawn.width() > image.width() / 2 && drawn.height() > image.height() * 3 / 4,
              qPrintable(QStringLiteral("drawn in %1 x %2").arg(drawn.width()).arg(drawn.height())));
+}
+
+void ProductPicturesTest::sharpForTheScreenDensity_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<qreal>("density");
+    QTest::addColumn<QSize>("pixels");
+
+    QTest::newRow("splash, normal screen") << QStringLiteral("gildcrest") << QSize(300, 162) << 1.0 << QSize(300, 162);
+    QTest::newRow("splash, double density") << QStringLiteral("fernwick") << QSize(300, 162) << 2.0 << QSize(600, 324);
+    QTest::newRow("about box, double density") << QStringLiteral("gildcrest") << QSize(222, 120) << 2.0
+                                               << QSize(444, 240);
+    QTest::newRow("between the bakes") << QStringLiteral("gildcrest") << QSize(300, 162) << 1.5 << QSize(450, 243);
+    QTest::newRow("above the bakes") << QStringLiteral("fernwick-emblem") << QSize(144, 155) << 3.0
+                                     << QSize(432, 465);
+    QTest::newRow("size not drawn, double density") << QStringLiteral("fernwick-emblem") << QSize(100, 100) << 2.0
+                                                    << QSize(200, 200);
+}
+
+void ProductPicturesTest::sharpForTheScreenDensity()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFETCH(qreal, density);
+    QFETCH(QSize, pixels);
+
+    const QPixmap picture = common::productPicture(name, size, density);
+    QCOMPARE(picture.size(), pixels);
+    QCOMPARE(picture.devicePixelRatio(), density);
+    QCOMPARE(picture.deviceIndependentSize().toSize(), size);
+}
+
+// Not the normal picture blown up, which would look blurred.
+void ProductPicturesTest::doubleDensityShowsThePixelsDrawnForIt()
+{
+    const common::BakedPicture doubleBake{QStringLiteral(":/pictures/gildcrest-300x162@2x.argb"), QSize(300, 162), 2};
+    const QImage drawn = common::loadBakedPicture(doubleBake).toImage();
+    QVERIFY(!drawn.isNull());
+    QCOMPARE(common::productPicture(QStringLiteral("gildcrest"), QSize(300, 162), 2.0).toImage(), drawn);
 }
 
 void ProductPicturesTest::unknownPictureIsEmpty()
