@@ -1,6 +1,7 @@
 #include "baked_pictures.h"
 
 #include <QDir>
+#include <QHash>
 #include <QImage>
 #include <QRegularExpression>
 #include <QResource>
@@ -11,24 +12,36 @@ namespace {
 
 constexpr int kBytesPerPixel = 4;
 
-} // namespace
-
-QList<BakedPicture> findBakedPictures(const QString& folder, const QString& name)
+// The bakes of every picture in one resource folder, by picture name.
+QMultiHash<QString, BakedPicture> bakesIn(const QString& folder)
 {
     static const QRegularExpression bakedName(QStringLiteral(R"(^(.+)-(\d+)x(\d+)(@2x)?\.argb$)"));
 
-    QList<BakedPicture> bakes;
+    QMultiHash<QString, BakedPicture> bakes;
     for (const QString& file : QDir(folder).entryList(QDir::Files)) {
         const QRegularExpressionMatch match = bakedName.match(file);
-        if (!match.hasMatch() || match.captured(1) != name)
+        if (!match.hasMatch())
             continue;
-        bakes.append({
+        bakes.insert(match.captured(1), {
             .path = folder + QLatin1Char('/') + file,
             .size = QSize(match.captured(2).toInt(), match.captured(3).toInt()),
             .pixelRatio = match.hasCaptured(4) ? 2 : 1,
         });
     }
     return bakes;
+}
+
+} // namespace
+
+QList<BakedPicture> findBakedPictures(const QString& folder, const QString& name)
+{
+    // The resources are part of the program and never change while it
+    // runs: each folder is read once.
+    static QHash<QString, QMultiHash<QString, BakedPicture>> folders;
+    auto known = folders.find(folder);
+    if (known == folders.end())
+        known = folders.insert(folder, bakesIn(folder));
+    return known->values(name);
 }
 
 QPixmap loadBakedPicture(const BakedPicture& picture)
