@@ -10,11 +10,9 @@
 
 namespace common {
 
-namespace {
-
-class NumericTextValidator final : public QValidator {
+class NumericEdit::TextValidator final : public QValidator {
 public:
-    explicit NumericTextValidator(NumericEdit* field) : QValidator(field), field_(*field) {}
+    explicit TextValidator(NumericEdit* field) : QValidator(field), field_(*field) {}
 
     State validate(QString& input, int&) const override
     {
@@ -29,7 +27,7 @@ private:
     {
         const QString& separator = AppFrame::instance().locale().decimalSeparator;
         qsizetype pos = 0;
-        if (field_.acceptsNegative() && input.startsWith(QLatin1Char('-')))
+        if (field_.takesLeadingMinus() && input.startsWith(QLatin1Char('-')))
             pos = 1;
         bool seenSeparator = false;
         while (pos < input.size()) {
@@ -49,6 +47,8 @@ private:
     const NumericEdit& field_;
 };
 
+namespace {
+
 bool isKeypadDecimalKey(const QKeyEvent* event)
 {
     return event->modifiers().testFlag(Qt::KeypadModifier)
@@ -59,8 +59,8 @@ bool isKeypadDecimalKey(const QKeyEvent* event)
 
 NumericEdit::NumericEdit(int decimals, QWidget* parent) : QLineEdit(parent), decimals_(decimals)
 {
-    setValidator(new NumericTextValidator(this));
-    setText(numericFieldText(0.0, decimals_, AppFrame::instance().locale()));
+    setValidator(new TextValidator(this));
+    showProgramText(numericFieldText(0.0, decimals_, AppFrame::instance().locale()));
     connect(this, &QLineEdit::textChanged, this, &NumericEdit::changed);
 }
 
@@ -71,7 +71,7 @@ void NumericEdit::setDecimals(int decimals)
     const double current = value();
     decimals_ = decimals;
     const QSignalBlocker silent(this);
-    setText(numericFieldText(current, decimals_, AppFrame::instance().locale()));
+    showProgramText(numericFieldText(current, decimals_, AppFrame::instance().locale()));
 }
 
 void NumericEdit::setAcceptsNegative(bool accepts)
@@ -95,8 +95,28 @@ void NumericEdit::setValue(double value)
     const QString newText = numericFieldText(value, decimals_, AppFrame::instance().locale());
     if (newText == text())
         return;
-    setText(newText);
+    showProgramText(newText);
     AppFrame::instance().rethrowPending();
+}
+
+void NumericEdit::showProgramText(const QString& text)
+{
+    // Set before the text, which the validator checks on its way in.
+    programWroteMinus_ = text.startsWith(QLatin1Char('-'));
+    setText(text);
+}
+
+bool NumericEdit::takesLeadingMinus() const
+{
+    // A field without negatives can still be given one by the program, such
+    // as a price worked out below zero. Were that text invalid, QLineEdit
+    // would stop undoing refused edits (it undoes one only when the text
+    // before it was valid) and a stray letter could get in. So until the
+    // program writes again, a leading minus is taken as the program's: the
+    // user may keep it or delete it (and undo, which Qt never refuses, may
+    // bring it back), while the rest must still be what can be typed, so a
+    // letter, a second separator or a second minus is refused.
+    return acceptsNegative_ || programWroteMinus_;
 }
 
 void NumericEdit::makeResultField()

@@ -7,7 +7,9 @@ namespace common {
 // An entry or result field that holds a number with a fixed count of
 // decimals (0 to 9). Only digits and one decimal separator can be typed or
 // pasted (and a leading minus where negatives are allowed); anything else is
-// refused with a beep. The value is read by parsing the text.
+// refused with a beep. A negative value the program writes into a field
+// without negatives keeps its minus while the user edits the rest. The value
+// is read by parsing the text.
 class NumericEdit : public QLineEdit {
     Q_OBJECT
 
@@ -40,8 +42,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    class TextValidator;
+
+    void showProgramText(const QString& text);
+    bool takesLeadingMinus() const;
+
     int decimals_;
     bool acceptsNegative_ = false;
+    bool programWroteMinus_ = false;
     bool enteredBefore_ = false;
 };
 

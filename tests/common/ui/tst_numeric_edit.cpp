@@ -52,6 +52,30 @@ void useLocale(const common::LocaleRecord& locale)
 // How the keyboard focus leaves or enters a field.
 enum class FocusMove { Tab, Backtab, Click, ProgramFocus, OtherWindowActivated, MenuPopsUp };
 
+// What the user does at the caret.
+enum class Edit { Type, Paste, Backspace, Delete };
+
+// A field without negatives, shown with the focus in it, to which the
+// program has given a negative value, as a price worked out below zero.
+class ProgramNegativeField {
+public:
+    static inline const QString kText = QStringLiteral("-0.75000");
+
+    ProgramNegativeField() { field->setValue(-0.75); }
+
+    bool show()
+    {
+        if (!window.showActive())
+            return false;
+        field->setFocus();
+        return true;
+    }
+
+    FieldWindow window;
+    NumericEdit* field = window.add(5);
+    QSignalSpy refusals{field, &QLineEdit::inputRejected};
+};
+
 } // namespace
 
 class NumericEditTest : public QObject {
@@ -88,6 +112,10 @@ private slots:
     void enteringSelectsTheWholeTextExceptByMouse();
     void resultFieldIsReadOnlyYellowAndSkippedByTab();
     void resultFieldShowsANegativeResult();
+    void editingTheProgramsNegative_data();
+    void editingTheProgramsNegative();
+    void undoBringsBackTheProgramsMinusAndTheFieldStaysStrict();
+    void programsMinusLastsUntilItWritesAgain();
 
     void exitRunsOnlyWhenFocusMovesWithinTheWindow_data();
     void exitRunsOnlyWhenFocusMovesWithinTheWindow();
@@ -511,6 +539,103 @@ void NumericEditTest::resultFieldShowsANegativeResult()
     QCOMPARE(result.value(), -12.5);
     QCOMPARE(changes.size(), 1);
     QCOMPARE(refused.size(), 0);
+}
+
+void NumericEditTest::editingTheProgramsNegative_data()
+{
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<Edit>("edit");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("refusals");
+
+    // The program wrote -0.75000; the caret is placed before the edit.
+    QTest::newRow("letter at the end") << 8 << Edit::Type << "x" << "-0.75000" << 1;
+    QTest::newRow("letter in front") << 0 << Edit::Type << "a" << "-0.75000" << 1;
+    QTest::newRow("digit at the end") << 8 << Edit::Type << "5" << "-0.750005" << 0;
+    QTest::newRow("digit after the minus") << 1 << Edit::Type << "1" << "-10.75000" << 0;
+    QTest::newRow("still strict after a digit") << 8 << Edit::Type << "5x" << "-0.750005" << 1;
+    QTest::newRow("second separator") << 8 << Edit::Type << "." << "-0.75000" << 1;
+    QTest::newRow("second minus in front") << 0 << Edit::Type << "-" << "-0.75000" << 1;
+    QTest::newRow("minus after the minus") << 1 << Edit::Type << "-" << "-0.75000" << 1;
+    QTest::newRow("Backspace removes the minus") << 1 << Edit::Backspace << "" << "0.75000" << 0;
+    QTest::newRow("Delete removes the minus") << 0 << Edit::Delete << "" << "0.75000" << 0;
+    QTest::newRow("Backspace removes a digit") << 8 << Edit::Backspace << "" << "-0.7500" << 0;
+    QTest::newRow("Delete removes the separator") << 2 << Edit::Delete << "" << "-075000" << 0;
+    QTest::newRow("pasted letter") << 8 << Edit::Paste << "x" << "-0.75000" << 1;
+    QTest::newRow("pasted digits") << 8 << Edit::Paste << "25" << "-0.7500025" << 0;
+    QTest::newRow("pasted separator and digit") << 8 << Edit::Paste << ".5" << "-0.75000" << 1;
+    QTest::newRow("pasted negative after the minus") << 1 << Edit::Paste << "-3" << "-0.75000" << 1;
+}
+
+void NumericEditTest::editingTheProgramsNegative()
+{
+    QFETCH(int, caret);
+    QFETCH(Edit, edit);
+    QFETCH(QString, input);
+    QFETCH(QString, text);
+    QFETCH(int, refusals);
+
+    ProgramNegativeField price;
+    // The program's own text is taken without a beep.
+    QCOMPARE(price.field->text(), ProgramNegativeField::kText);
+    QCOMPARE(price.refusals.size(), 0);
+    QVERIFY(price.show());
+    price.field->setCursorPosition(caret);
+    QSignalSpy changes(price.field, &NumericEdit::changed);
+
+    switch (edit) {
+    case Edit::Type:
+        QTest::keyClicks(price.field, input);
+        break;
+    case Edit::Paste:
+        QApplication::clipboard()->setText(input);
+        QTest::keyClick(price.field, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Edit::Backspace:
+        QTest::keyClick(price.field, Qt::Key_Backspace);
+        break;
+    case Edit::Delete:
+        QTest::keyClick(price.field, Qt::Key_Delete);
+        break;
+    }
+
+    QCOMPARE(price.field->text(), text);
+    QCOMPARE(price.refusals.size(), refusals);
+    // A refused edit leaves no change event behind.
+    QCOMPARE(changes.isEmpty(), text == ProgramNegativeField::kText);
+    QCOMPARE(price.field->value(), text.toDouble());
+}
+
+void NumericEditTest::undoBringsBackTheProgramsMinusAndTheFieldStaysStrict()
+{
+    ProgramNegativeField price;
+    QVERIFY(price.show());
+    price.field->setCursorPosition(0);
+    QTest::keyClick(price.field, Qt::Key_Delete);
+    QCOMPARE(price.field->text(), QStringLiteral("0.75000"));
+
+    QTest::keyClick(price.field, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(price.field->text(), ProgramNegativeField::kText);
+    QCOMPARE(price.refusals.size(), 0);
+
+    QTest::keyClick(price.field, Qt::Key_End);
+    QTest::keyClicks(price.field, QStringLiteral("x"));
+    QCOMPARE(price.field->text(), ProgramNegativeField::kText);
+    QCOMPARE(price.refusals.size(), 1);
+}
+
+void NumericEditTest::programsMinusLastsUntilItWritesAgain()
+{
+    ProgramNegativeField price;
+    price.field->setValue(0.5);
+    QVERIFY(price.show());
+
+    price.field->setCursorPosition(0);
+    QTest::keyClicks(price.field, QStringLiteral("-"));
+
+    QCOMPARE(price.field->text(), QStringLiteral("0.50000"));
+    QCOMPARE(price.refusals.size(), 1);
 }
 
 void NumericEditTest::exitRunsOnlyWhenFocusMovesWithinTheWindow_data()

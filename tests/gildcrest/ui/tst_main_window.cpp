@@ -37,6 +37,22 @@ QWidget* helpWindow()
     return testsupport::topLevelWindowTitled(QStringLiteral("Gildcrest Help"));
 }
 
+// Types the dollars, picks the fraction, sends the sum to the buy price and
+// closes the calculator.
+void sendToBuyPrice(gildcrest::TfrmFracCalc& calculator, const QString& dollars, const QString& fraction)
+{
+    auto* dollarsField = calculator.findChild<NumericEdit*>(QStringLiteral("edtSpread"));
+    dollarsField->setFocus();
+    dollarsField->selectAll();
+    QTest::keyClicks(dollarsField, dollars);
+    const auto buttons = calculator.findChild<QGroupBox*>(QStringLiteral("rgFraction"))->findChildren<QRadioButton*>();
+    for (QRadioButton* button : buttons)
+        if (button->text() == fraction)
+            QTest::mouseClick(button, Qt::LeftButton);
+    QTest::mouseClick(calculator.findChild<QWidget*>(QStringLiteral("btnBuyPrice")), Qt::LeftButton);
+    calculator.close();
+}
+
 const QString kFaultMessage = QStringLiteral("Valid results cannot be calculated using\n\rthe variables you have "
                                              "entered.\n\r\n\rPlease try again with reasonable values.");
 
@@ -73,6 +89,7 @@ private slots:
     void hintsGoToTheStatusBar();
     void accessibleNames();
     void fractionCalculatorWritesTheBuyPrice();
+    void negativeBuyPriceFromTheFractionCalculatorStillRefusesLetters();
     void commaLocale();
     void exitCommandsCloseTheWindow_data();
     void exitCommandsCloseTheWindow();
@@ -473,16 +490,7 @@ void MainWindowTest::fractionCalculatorWritesTheBuyPrice()
             return;
         actualCorner = dialog->pos();
         expectedCorner = common::centredOver(window->frameGeometry(), dialog->frameGeometry().size());
-        auto* dollars = dialog->findChild<NumericEdit*>(QStringLiteral("edtSpread"));
-        dollars->setFocus();
-        dollars->selectAll();
-        QTest::keyClicks(dollars, "12.50");
-        const auto buttons = dialog->findChild<QGroupBox*>(QStringLiteral("rgFraction"))->findChildren<QRadioButton*>();
-        for (QRadioButton* button : buttons)
-            if (button->text() == QLatin1String("3/8"))
-                QTest::mouseClick(button, Qt::LeftButton);
-        QTest::mouseClick(dialog->findChild<QWidget*>(QStringLiteral("btnBuyPrice")), Qt::LeftButton);
-        dialog->close();
+        sendToBuyPrice(*dialog, QStringLiteral("12.50"), QStringLiteral("3/8"));
     });
     QTest::mouseClick(control<QToolButton>("btnFracCalc"), Qt::LeftButton);
 
@@ -490,6 +498,28 @@ void MainWindowTest::fractionCalculatorWritesTheBuyPrice()
     QCOMPARE(cell(0, 1), " $12.88");
     QCOMPARE(actualCorner, expectedCorner);
     QVERIFY(!window->findChild<gildcrest::TfrmFracCalc*>()); // destroyed after closing
+}
+
+void MainWindowTest::negativeBuyPriceFromTheFractionCalculatorStillRefusesLetters()
+{
+    QTimer::singleShot(0, this, [] {
+        if (auto* dialog = qobject_cast<gildcrest::TfrmFracCalc*>(QApplication::activeModalWidget()))
+            sendToBuyPrice(*dialog, QStringLiteral("-1.00"), QStringLiteral("1/4"));
+    });
+    QTest::mouseClick(control<QToolButton>("btnFracCalc"), Qt::LeftButton);
+    QCOMPARE(text("edtStockBuyPrice"), "-0.75000");
+
+    NumericEdit* price = field("edtStockBuyPrice");
+    price->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(price, Qt::Key_End);
+    QTest::keyClicks(price, "x");
+    QCOMPARE(text("edtStockBuyPrice"), "-0.75000");
+
+    QTest::keyClick(price, Qt::Key_Home);
+    QTest::keyClick(price, Qt::Key_Delete);
+    QCOMPARE(text("edtStockBuyPrice"), "0.75000");
+    QCOMPARE(cell(0, 1), " $0.75");
+    QVERIFY(messages.texts.isEmpty());
 }
 
 void MainWindowTest::commaLocale()
