@@ -37,6 +37,44 @@ QFrame* makeRaisedPanel(QWidget* parent, const QString& name, const QRect& rect)
     return panel;
 }
 
+QFrame* makeWhitePanel(QWidget* parent, const QRect& rect)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(rect);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QPalette white = panel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    panel->setPalette(white);
+    panel->setAutoFillBackground(true);
+
+    auto* innerBevel = new QFrame(panel);
+    innerBevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    innerBevel->setGeometry(QRect(QPoint(1, 1), rect.size() - QSize(2, 2)));
+    innerBevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return panel;
+}
+
+void setTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, colour);
+    label->setPalette(colours);
+}
+
+void setSizedText(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    label->adjustSize();
+}
+
+void useButtonFaceAsWindowColour(QWidget* window)
+{
+    QPalette buttonFace = window->palette();
+    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+    window->setPalette(buttonFace);
+}
+
 QToolButton* makePictureButton(QWidget* parent, const QString& name, const QString& icon, const QRect& rect,
                                const QString& hint)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -22,6 +23,20 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
                   Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignVCenter);
 
 QFrame* makeRaisedPanel(QWidget* parent, const QString& name, const QRect& rect);
+
+// The about boxes' white panel "Panel1": a lowered outer and a raised inner bevel.
+QFrame* makeWhitePanel(QWidget* parent, const QRect& rect);
+
+// The colour of a label's text.
+void setTextColour(QLabel* label, const QColor& colour);
+
+// Replaces a label's text and sizes the label to it.
+void setSizedText(QLabel* label, const QString& text);
+
+// Gives a window the button-face colour as its own. A background role set
+// instead would pass to the children and turn white panels and their texts
+// to button colours.
+void useButtonFaceAsWindowColour(QWidget* window);
 
 // A flat tool button with a picture and no caption that never takes the
 // focus; its hint goes to the status bar, its spoken name is the hint.

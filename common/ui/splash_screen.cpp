@@ -95,9 +95,7 @@ TSplashScreen::TSplashScreen(const SplashSettings& settings)
     if (!settings.versionLabel.isEmpty()) {
         Label2 = makeLabel(Panel2, QStringLiteral("Label2"), settings.versionLabel, kVersionLabelRect,
                            Qt::AlignLeft | Qt::AlignTop);
-        QPalette grey = Label2->palette();
-        grey.setColor(QPalette::WindowText, Qt::darkGray); // #808080
-        Label2->setPalette(grey);
+        setTextColour(Label2, Qt::darkGray); // #808080
     }
 
     // Precise, because a coarse timer may fire a little early and the

@@ -21,43 +21,16 @@ namespace {
 
 constexpr QSize kClientSize{363, 197};
 
-// A white panel with a lowered outer and a raised inner bevel.
-QFrame* whitePanel(QWidget* parent, const QRect& rect)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setGeometry(rect);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    QPalette white = panel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(white);
-    panel->setAutoFillBackground(true);
-
-    auto* innerBevel = new QFrame(panel);
-    innerBevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    innerBevel->setGeometry(QRect(QPoint(1, 1), rect.size() - QSize(2, 2)));
-    innerBevel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return panel;
-}
-
 // A black label; without a size it sizes itself to its text.
 QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
                   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter)
 {
     QLabel* label = common::makeLabel(parent, name, text, rect, alignment);
     label->setTextFormat(Qt::PlainText);
-    QPalette black = label->palette();
-    black.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(black);
+    common::setTextColour(label, Qt::black);
     if (rect.isEmpty())
         label->adjustSize();
     return label;
-}
-
-void setSizedText(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
 }
 
 } // namespace
@@ -68,15 +41,10 @@ TAboutBox::TAboutBox(QWidget* parent)
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About ..."));
     setFixedSize(kClientSize);
-    // The button-face colour as the window's own: a background role set
-    // here would pass to the children and turn the white panel and its
-    // texts to button colours.
-    QPalette buttonFace = palette();
-    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
-    setPalette(buttonFace);
+    common::useButtonFaceAsWindowColour(this);
     setFont(common::arialFont(11));
 
-    Panel1 = whitePanel(this, QRect(4, 5, 356, 164));
+    Panel1 = common::makeWhitePanel(this, QRect(4, 5, 356, 164));
 
     // Beneath the texts, so that the end of the longest line stays readable.
     Image2 = common::makeLabel(Panel1, QStringLiteral("Image2"), QString(), QRect(204, 7, 144, 155));
@@ -116,8 +84,8 @@ TAboutBox::TAboutBox(QWidget* parent)
 
 void TAboutBox::FormCreate()
 {
-    setSizedText(lblVersion, QString::fromUtf16(kVersion));
-    setSizedText(lblDate, QString::fromUtf16(kCompileDate));
+    common::setSizedText(lblVersion, QString::fromUtf16(kVersion));
+    common::setSizedText(lblDate, QString::fromUtf16(kCompileDate));
     lblCopyright->setText(common::copyrightNotice());
 }
 

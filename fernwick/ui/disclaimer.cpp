@@ -66,9 +66,7 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent)
                                        "applicability of this information to your particular financial question."),
                         QRect(8, 38, 200, 56));
     Label10->setFont(common::arialFont(11, true));
-    QPalette red = Label10->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    Label10->setPalette(red);
+    common::setTextColour(Label10, Qt::red);
     Label12 = noteLabel(Panel1, QStringLiteral("Label12"),
                         QStringLiteral("Please consult your own financial advisor before making any financial decision."),
                         QRect(7, 95, 205, 28));

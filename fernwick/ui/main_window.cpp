@@ -229,9 +229,7 @@ void TfrmMain::buildIntroductionPage(QWidget* page)
     QLabel* Label16 = common::makeLabel(Panel1, QStringLiteral("Label16"), QStringLiteral("Click the button to continue ..."),
                                         QRect(181, 317, 175, 16), Qt::AlignLeft | Qt::AlignVCenter);
     Label16->setFont(common::arialFont(13));
-    QPalette red = Label16->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    Label16->setPalette(red);
+    common::setTextColour(Label16, Qt::red);
 
     btnForward = new QToolButton(Panel1);
     btnForward->setObjectName(QStringLiteral("btnForward"));

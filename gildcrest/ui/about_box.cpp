@@ -23,47 +23,15 @@ constexpr QSize kClientSize{332, 324};
 constexpr QSize kPictureSize{222, 120}; // 300 x 162 in proportion
 const QColor kNoticeGrey{128, 128, 128};
 
-// A white panel with a lowered outer and a raised inner bevel.
-QFrame* whitePanel(QWidget* parent, const QRect& rect)
-{
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setGeometry(rect);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    QPalette white = panel->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(white);
-    panel->setAutoFillBackground(true);
-
-    auto* innerBevel = new QFrame(panel);
-    innerBevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    innerBevel->setGeometry(QRect(QPoint(1, 1), rect.size() - QSize(2, 2)));
-    innerBevel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return panel;
-}
-
-void setTextColour(QLabel* label, const QColor& colour)
-{
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, colour);
-    label->setPalette(colours);
-}
-
 // A label that sizes itself to its text.
 QLabel* textLabel(QWidget* parent, const QString& name, const QString& text, const QPoint& at,
                   const QColor& colour = Qt::black)
 {
     QLabel* label = common::makeLabel(parent, name, text, QRect(at, QSize()), Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
-    setTextColour(label, colour);
+    common::setTextColour(label, colour);
     label->adjustSize();
     return label;
-}
-
-void setSizedText(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    label->adjustSize();
 }
 
 } // namespace
@@ -73,15 +41,10 @@ TAboutBox::TAboutBox(QWidget* parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setFixedSize(kClientSize);
-    // The button-face colour as the window's own: a background role set
-    // here would pass to the children and turn the white panel and its
-    // texts to button colours.
-    QPalette buttonFace = palette();
-    buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
-    setPalette(buttonFace);
+    common::useButtonFaceAsWindowColour(this);
     setFont(common::arialFont(11));
 
-    Panel1 = whitePanel(this, QRect(5, 5, 323, 290));
+    Panel1 = common::makeWhitePanel(this, QRect(5, 5, 323, 290));
 
     // The version and notice lines stand on the lower part of the picture's
     // place: the picture is drawn smaller, in proportion, above them.
@@ -103,11 +66,11 @@ TAboutBox::TAboutBox(QWidget* parent)
                                QRect(33, 197, 256, 56), Qt::AlignHCenter | Qt::AlignTop);
     Label4->setTextFormat(Qt::PlainText);
     Label4->setWordWrap(true);
-    setTextColour(Label4, Qt::black);
+    common::setTextColour(Label4, Qt::black);
 
     Label1 = common::makeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Visit Quintmoor' website at:"),
                                QRect(25, 262, 145, 14), Qt::AlignRight | Qt::AlignVCenter);
-    setTextColour(Label1, Qt::black);
+    common::setTextColour(Label1, Qt::black);
 
     UrlLabel1 = new common::LinkLabel(QString::fromUtf16(common::kMakerHost), common::Link::Home, Panel1,
                                       common::LinkLabel::OpensOn::Press);
@@ -143,10 +106,10 @@ void TAboutBox::FormShow()
 {
     setWindowTitle(QStringLiteral(" About %1, %2")
                        .arg(QString::fromUtf16(kApplicationTitle), QString::fromUtf16(kVersion)));
-    setSizedText(lblVersion, QString::fromUtf16(kVersion));
-    setSizedText(lblCompileDate, QString::fromUtf16(kCompileDate));
-    setSizedText(lblCopyright, common::copyrightNotice());
-    setSizedText(lblRights, QString::fromUtf16(common::kRightsReserved));
+    common::setSizedText(lblVersion, QString::fromUtf16(kVersion));
+    common::setSizedText(lblCompileDate, QString::fromUtf16(kCompileDate));
+    common::setSizedText(lblCopyright, common::copyrightNotice());
+    common::setSizedText(lblRights, QString::fromUtf16(common::kRightsReserved));
 }
 
 void ShowAbout(QWidget* mainWindow)

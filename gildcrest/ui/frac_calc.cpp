@@ -2,6 +2,7 @@
 
 #include "app_frame.h"
 #include "exit_watch.h"
+#include "form_parts.h"
 #include "fractions.h"
 #include "numeric_edit.h"
 #include "window_placement.h"
@@ -62,9 +63,7 @@ QLabel* label(const QString& name, const QString& text, QPoint at, QWidget* pare
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(kFontPixels);
     created->setFont(font);
-    QPalette colours = created->palette();
-    colours.setColor(QPalette::WindowText, Qt::black);
-    created->setPalette(colours);
+    common::setTextColour(created, Qt::black);
     created->move(at);
     created->adjustSize();
     return created;
